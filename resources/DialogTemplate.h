@@ -1,0 +1,72 @@
+#pragma once
+// Dialog templates as data: each control with its id, kind, position and size in dialog
+// units and its style. BuildDialog turns a template into Qt widgets, converting dialog units
+// with the dialog font's metrics (x: average character width / 4, y: height / 8).
+// Every control is found by its numeric id afterwards.
+#include <QString>
+#include <QWidget>
+
+#include <vector>
+
+class QDialog;
+
+namespace ampora {
+
+enum class ControlKind {
+    PushButton,      // plain push button
+    DefaultButton,   // the default push button (Enter)
+    CheckBox,        // automatic check box
+    GroupBox,
+    Label,           // static text, left aligned
+    LabelRight,      // static text, right aligned
+    Edit,            // single-line edit, bordered, scrolls horizontally
+    ReadOnlyEdit,    // the same, read-only
+    ComboList,       // drop-down list
+    ComboListImages, // drop-down list whose items carry an image
+    Icon,            // the program icon
+    HiddenFrame,     // hidden etched frame (a layout marker)
+};
+
+struct ControlTemplate {
+    int id;            // -1 for controls without an id
+    ControlKind kind;
+    int x, y, cx, cy;  // dialog units
+    const char* text;  // the template's own text (placeholder until initialisation)
+};
+
+struct DialogTemplate {
+    int id;
+    int cx, cy;        // client size in dialog units
+    const char* caption;
+    std::vector<ControlTemplate> controls; // template order = tab order
+};
+
+// The templates of the active resource set: 100 About, 102 main, 129 System info,
+// 182 Battery info. Null for an unknown number.
+const DialogTemplate* FindDialogTemplate(int id);
+
+// Creates the template's controls as children of `dialog`, sizes the dialog, sets the tab
+// order and the default button. Each control's objectName is its id; find it with ControlById.
+void BuildDialog(QDialog* dialog, const DialogTemplate& tmpl);
+
+// The control with this id inside `dialog`, or null.
+QWidget* ControlById(const QWidget* dialog, int id);
+template <typename T> T* Control(const QWidget* dialog, int id)
+{
+    return qobject_cast<T*>(ControlById(dialog, id));
+}
+
+// Applies a caption table: for each (string id, control id) pair in order, the string's text
+// becomes the control's text; a pair whose control the dialog lacks is skipped.
+struct CaptionPair { int stringId; int controlId; };
+void ApplyCaptionTable(QWidget* dialog, const std::vector<CaptionPair>& table);
+
+// Sets a control's text whatever its kind (button, label, edit, group box). False when the
+// dialog has no such control.
+bool SetControlText(QWidget* dialog, int controlId, const QString& text);
+QString ControlText(const QWidget* dialog, int controlId);
+
+// One dialog unit converted with the dialog's font.
+QPoint DialogUnitsToPixels(const QFont& font, int x, int y);
+
+} // namespace ampora
