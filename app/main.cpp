@@ -1,7 +1,32 @@
+// Ampora: chooses the resource set once, names the help file, runs the main dialog modally
+// and ends when it ends.
+#include "app/CVolticDlg.h"
+#include "app/HelpWindow.h"
+#include "battery/Backends.h"
+#include "monitor/events/PowerEventFactory.h"
+#include "resources/Resources.h"
+
 #include <QApplication>
+
+#include <memory>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Ampora"));
+    QApplication::setDesktopFileName(QStringLiteral("org.ampora.Ampora"));
+    QApplication::setQuitOnLastWindowClosed(false); // hidden into the tray is not the end
+
+    ampora::LoadTranslationModule();
+    ampora::SetHelpFilePath(QString::fromLatin1(ampora::kHelpFileName));
+    QApplication::setWindowIcon(ampora::ProgramIcon());
+
+    ampora::Backends backends = ampora::MakeBackends();
+    std::unique_ptr<ampora::PowerEventSource> events = ampora::MakePowerEventSource();
+    {
+        ampora::CVolticDlg dialog(backends, events.get());
+        dialog.exec();
+    }
+    ampora::UnloadTranslationModule();
     return 0;
 }

@@ -1,10 +1,12 @@
 #include "resources/DialogTemplate.h"
 
+#include "resources/Resources.h"
 #include "resources/StringTable.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QDialog>
 #include <QFontMetrics>
@@ -31,7 +33,7 @@ namespace {
 
 QWidget* MakeControl(QDialog* dialog, const ControlTemplate& c)
 {
-    const QString text = QString::fromUtf8(c.text ? c.text : "");
+    const QString text = QCoreApplication::translate("DialogTemplate", c.text ? c.text : "");
     switch (c.kind) {
     case ControlKind::PushButton:
     case ControlKind::DefaultButton: {
@@ -70,7 +72,7 @@ QWidget* MakeControl(QDialog* dialog, const ControlTemplate& c)
     }
     case ControlKind::Icon: {
         auto* l = new QLabel(dialog);
-        l->setPixmap(QApplication::windowIcon().pixmap(32, 32));
+        l->setPixmap(ProgramIcon().pixmap(32, 32));
         l->setAlignment(Qt::AlignCenter);
         return l;
     }

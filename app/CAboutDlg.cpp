@@ -1,0 +1,23 @@
+#include "app/CAboutDlg.h"
+
+#include "resources/DialogTemplate.h"
+#include "resources/Resources.h"
+#include "resources/StringTable.h"
+
+#include <QPushButton>
+
+namespace ampora {
+
+CAboutDlg::CAboutDlg(QWidget* parent)
+    : QDialog(parent)
+{
+    BuildDialog(this, *FindDialogTemplate(100));
+    setWindowIcon(ProgramIcon());
+    SetControlText(this, 1095, LoadQString(174));
+    SetControlText(this, 1096, LoadQString(175));
+    setWindowTitle(LoadQString(101));
+    if (auto* ok = Control<QPushButton>(this, 1))
+        connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+} // namespace ampora

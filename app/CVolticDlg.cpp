@@ -1,0 +1,547 @@
+#include "app/CVolticDlg.h"
+
+#include "app/CAboutDlg.h"
+#include "app/HelpWindow.h"
+#include "app/MessageBox.h"
+#include "app/TrayIcon.h"
+#include "battery/Backends.h"
+#include "dialogs/CBatteryInfo.h"
+#include "dialogs/CSysInfo.h"
+#include "graph/CGraphControl.h"
+#include "monitor/BatteryDataFile.h"
+#include "monitor/BatteryLog.h"
+#include "monitor/SampleTexts.h"
+#include "monitor/events/PowerEvents.h"
+#include "resources/DialogTemplate.h"
+#include "resources/Resources.h"
+#include "resources/StringTable.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShortcut>
+#include <QWindowStateChangeEvent>
+
+namespace ampora {
+namespace {
+
+constexpr int kTimerPeriodMs = 1000;
+constexpr int kTicksPerSample = 10;
+constexpr int kValueMax = 100;
+constexpr const char* kLogFileName = "BatteryLog.txt";
+constexpr const char* kDataFileFilter = "Battery data (*.apd)";
+
+// (string id, control id), applied in this order; pairs for controls the template lacks
+// are skipped, so group 1002 ends with "Status".
+const std::vector<CaptionPair> kCaptionTable{
+    {103, 1003}, {104, 1005}, {105, 1007}, {106, 1009}, {107, 1011}, {108, 1014}, {109, 1016},
+    {110, 1018}, {111, 1020}, {112, 1}, {113, 2}, {114, 1022}, {115, 1024}, {116, 1025},
+    {117, 1026}, {119, 1028}, {120, 1029}, {121, 1030}, {118, 1027}, {123, 1004}, {123, 1006},
+    {123, 1008}, {123, 1012}, {123, 1015}, {123, 1017}, {123, 1019}, {123, 1010}, {123, 1118},
+    {123, 1117}, {123, 1114}, {123, 1119}, {124, 1002}, {102, 1113}, {128, 1115}, {129, 1116},
+    {135, 1120}, {191, 1002}, {125, 1013}, {116, 1121}, {184, 1127},
+};
+
+std::tm LocalNow()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return local;
+}
+
+QString DefaultFileDialog(QWidget* parent, bool save)
+{
+    const QString filter = QString::fromLatin1(kDataFileFilter);
+    return save ? QFileDialog::getSaveFileName(parent, QString(), QString(), filter)
+                : QFileDialog::getOpenFileName(parent, QString(), QString(), filter);
+}
+
+} // namespace
+
+CVolticDlg::CVolticDlg(Backends& backends, PowerEventSource* events, QWidget* parent)
+    : QDialog(parent)
+    , m_backends(backends)
+    , m_events(events)
+    , m_batteryCtrl(backends.driver.get())
+    , m_hIcon(ProgramIcon())
+    , m_fileDialog(DefaultFileDialog)
+    , m_clock(LocalNow)
+{
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
+                   | Qt::MSWindowsFixedSizeDialogHint);
+    OnInitDialog();
+}
+
+CVolticDlg::~CVolticDlg()
+{
+    OnDestroy();
+}
+
+void CVolticDlg::OnInitDialog()
+{
+    BuildDialog(this, *FindDialogTemplate(102));
+
+    m_rateCombo = Control<QComboBox>(this, 1021);
+    m_batteryInfoButton = Control<QPushButton>(this, 1025);
+    m_aboutButton = Control<QPushButton>(this, 1026);
+    m_systemInfoButton = Control<QPushButton>(this, 1027);
+    m_viewDataButton = Control<QPushButton>(this, 1022);
+    m_helpButton = Control<QPushButton>(this, 1029);
+    m_exitButton = Control<QPushButton>(this, 1030);
+    m_saveDataButton = Control<QPushButton>(this, 1024);
+    m_stopButton = Control<QPushButton>(this, 2);
+    m_startButton = Control<QPushButton>(this, 1);
+    m_compareCheck = Control<QCheckBox>(this, 1127);
+    m_lifeLeftEdit = Control<QLineEdit>(this, 1008);
+    m_totalTimeEdit = Control<QLineEdit>(this, 1012);
+    m_timeRemainingEdit = Control<QLineEdit>(this, 1010);
+    m_batteryStatusEdit = Control<QLineEdit>(this, 1006);
+    m_powerSourceEdit = Control<QLineEdit>(this, 1004);
+    m_voltEdit = Control<QLineEdit>(this, 1118);
+    m_currentCapacityEdit = Control<QLineEdit>(this, 1117);
+    m_totalCapacityEdit = Control<QLineEdit>(this, 1114);
+    m_chargeEdit = Control<QLineEdit>(this, 1119);
+    m_batterySelector = Control<QComboBox>(this, 1122);
+
+    setWindowIcon(m_hIcon);
+    setWindowTitle(LoadQString(182));
+    ApplyCaptionTable(this, kCaptionTable);
+
+    m_startButton->setEnabled(true);
+    m_stopButton->setEnabled(false);
+    m_saveDataButton->setEnabled(false);
+
+    PlaceGraph();
+
+    for (int minutes = 15; minutes < 300; minutes += 15)
+        m_rateCombo->addItem(QString::asprintf("%d min", minutes), minutes);
+    m_rateCombo->setCurrentIndex(0);
+
+    FillBatterySelector();
+
+    connect(m_startButton, &QPushButton::clicked, this, &CVolticDlg::OnOK);
+    connect(m_stopButton, &QPushButton::clicked, this, &CVolticDlg::OnCancel);
+    connect(m_viewDataButton, &QPushButton::clicked, this, &CVolticDlg::OnViewData);
+    connect(m_saveDataButton, &QPushButton::clicked, this, &CVolticDlg::OnSaveData);
+    connect(m_batteryInfoButton, &QPushButton::clicked, this, &CVolticDlg::OnBatteryInfo);
+    connect(m_systemInfoButton, &QPushButton::clicked, this, &CVolticDlg::OnSystemInfo);
+    connect(m_aboutButton, &QPushButton::clicked, this, &CVolticDlg::OnAbout);
+    connect(m_helpButton, &QPushButton::clicked, this, &CVolticDlg::OnHelp);
+    connect(m_exitButton, &QPushButton::clicked, this, &CVolticDlg::OnExit);
+    connect(&m_timer, &QTimer::timeout, this, &CVolticDlg::OnTimer);
+
+    // Alt+Left / Alt+Right slide the compared curve, whichever control has the focus;
+    // each press and each auto-repeat is one step.
+    auto* left = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Left), this);
+    auto* right = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Right), this);
+    connect(left, &QShortcut::activated, this, [this] { ShiftCompare(-1); });
+    connect(right, &QShortcut::activated, this, [this] { ShiftCompare(+1); });
+    auto* help = new QShortcut(QKeySequence::HelpContents, this);
+    connect(help, &QShortcut::activated, this, &CVolticDlg::OnHelp);
+
+    m_tray = new TrayIcon(this);
+
+    if (m_events) {
+        connect(m_events, &PowerEventSource::aboutToSuspend, this, &CVolticDlg::OnSuspend);
+        connect(m_events, &PowerEventSource::powerStatusChanged, this, &CVolticDlg::OnPowerStatusChange);
+    }
+}
+
+void CVolticDlg::PlaceGraph()
+{
+    QWidget* leftMarker = ControlById(this, 1100);
+    QWidget* rightMarker = ControlById(this, 1101);
+    if (!leftMarker || !rightMarker)
+        return;
+    // The graph fills the band between the two hidden markers, 5 dialog pixels below the top
+    // and 10 above the bottom of the client area, so it is wholly visible.
+    const QRect rect(QPoint(leftMarker->x(), 5), QPoint(rightMarker->x() - 1, height() - 10 - 1));
+    m_graph = new CGraphControl(this);
+    m_graph->setObjectName(QStringLiteral("1102"));
+    m_graph->setWindowTitle(QStringLiteral("Wnd Graph"));
+    m_graph->setGeometry(rect);
+    m_graph->SetSeries(&m_samples);
+    m_graph->show();
+}
+
+void CVolticDlg::FillBatterySelector()
+{
+    m_batteryCtrl.Enumerate(this);
+    m_batterySelector->clear();
+    const int count = m_batteryCtrl.GetBatteryCount();
+    for (int i = 0; i < count; ++i)
+        m_batterySelector->addItem(m_hIcon, QString::asprintf("Bat. %d", i + 1), i);
+    m_batterySelector->setCurrentIndex(count > 0 ? 0 : -1);
+    const bool any = count != 0;
+    m_startButton->setEnabled(any);
+    m_batteryInfoButton->setEnabled(any);
+    m_batterySelector->setEnabled(any);
+}
+
+void CVolticDlg::SetRunControls(bool idle)
+{
+    m_running = !idle;
+    if (m_graph) {
+        m_graph->SetRunState(m_running);
+        m_graph->repaint();
+    }
+    m_stopButton->setEnabled(m_running);
+    m_startButton->setEnabled(idle);
+    m_rateCombo->setEnabled(idle);
+    m_saveDataButton->setEnabled(idle);
+    m_compareCheck->setEnabled(idle);
+    m_viewDataButton->setEnabled(idle);
+}
+
+int CVolticDlg::SelectedRunSeconds() const
+{
+    const int index = m_rateCombo->currentIndex();
+    return index < 0 ? -1 : m_rateCombo->itemData(index).toInt() * 60;
+}
+
+void CVolticDlg::RedrawGraph()
+{
+    if (m_graph)
+        m_graph->repaint();
+}
+
+void CVolticDlg::CloseLog()
+{
+    if (m_logFile) {
+        std::fclose(m_logFile);
+        m_logFile = nullptr;
+    }
+}
+
+void CVolticDlg::OnOK()
+{
+    if (m_running)
+        return;
+    ClearSeries();
+    CloseLog(); // a log left open by an earlier Start whose first sample failed
+    if (m_graph)
+        m_graph->SetValueMax(kValueMax);
+    const int selected = SelectedRunSeconds();
+    if (selected >= 0) {
+        m_runSeconds = selected;
+        if (m_graph)
+            m_graph->SetTimeRange(static_cast<unsigned>(m_runSeconds));
+    }
+
+    m_logFile = std::fopen(kLogFileName, "w+");
+    if (m_logFile)
+        WriteLogHeader(m_logFile, m_batteryCtrl, &m_batteryRecords);
+
+    if (m_graph) {
+        m_graph->SetCompareSeries(nullptr);
+        m_graph->ResetCompareShift();
+    }
+    if (m_compareCheck->isChecked()) {
+        const QString chosen = AskFile(false);
+        if (!chosen.isEmpty()) {
+            if (!LoadCompareFile(CompleteDataFileName(chosen))) {
+                CloseLog(); // the Start is abandoned: no log of a run that never ran
+                return;
+            }
+            if (m_graph)
+                m_graph->SetCompareSeries(&m_compareSamples);
+        }
+    }
+
+    m_tickCount = 0;
+    if (m_graph)
+        m_graph->SetElapsed(0);
+    RedrawGraph();
+
+    if (!TakeSample(true)) {
+        CloseLog();
+        return;
+    }
+    m_timer.start(kTimerPeriodMs);
+    m_timerId = 1;
+    SetRunControls(false);
+}
+
+void CVolticDlg::OnCancel()
+{
+    m_timer.stop();
+    m_timerId = -1;
+    CloseLog();
+    SetRunControls(true);
+}
+
+void CVolticDlg::OnTimer()
+{
+    m_tickCount += 1;
+    if (m_graph)
+        m_graph->SetElapsed(m_tickCount);
+    if (m_tickCount % kTicksPerSample == 0)
+        TakeSample(true);
+    RedrawGraph();
+    if (static_cast<int64_t>(m_tickCount) == m_runSeconds)
+        OnCancel();
+}
+
+bool CVolticDlg::TakeSample(bool writeRow)
+{
+    SystemPowerStatus status;
+    if (!m_backends.powerStatus || !m_backends.powerStatus->GetSystemPowerStatus(&status))
+        return false;
+    BatteryTotals totals;
+    m_batteryCtrl.GetBatteryTotals(&totals);
+
+    const PanelTexts texts = MakePanelTexts(status, totals);
+    m_powerSourceEdit->setText(QString::fromStdString(texts.powerSource));
+    m_batteryStatusEdit->setText(QString::fromStdString(texts.batteryStatus));
+    m_lifeLeftEdit->setText(QString::fromStdString(texts.lifeLeft));
+    m_totalCapacityEdit->setText(QString::fromStdString(texts.totalCapacity));
+    m_currentCapacityEdit->setText(QString::fromStdString(texts.currentCapacity));
+    m_chargeEdit->setText(QString::fromStdString(texts.charge));
+    m_voltEdit->setText(QString::fromStdString(texts.volt));
+    m_timeRemainingEdit->setText(QString::fromStdString(texts.timeRemaining));
+    m_totalTimeEdit->setText(QString::fromStdString(texts.totalTime));
+
+    if (writeRow && m_logFile) {
+        const std::string row = BuildLogRow(m_clock(), status, totals);
+        std::fwrite(row.data(), 1, row.size(), m_logFile);
+        std::fflush(m_logFile);
+    }
+    m_samples.Append(MakeSample(static_cast<int32_t>(m_tickCount), status, totals));
+    return true;
+}
+
+void CVolticDlg::ClearSeries()
+{
+    m_samples.Clear();
+    m_compareSamples.Clear();
+    m_batteryRecords.clear();
+}
+
+void CVolticDlg::OnDestroy()
+{
+    if (m_running)
+        OnCancel();
+    CloseLog();
+    ClearSeries();
+}
+
+void CVolticDlg::ShiftCompare(int delta)
+{
+    if (!m_compareCheck->isChecked() || !m_graph)
+        return;
+    m_graph->ShiftCompare(delta);
+    RedrawGraph();
+}
+
+QString CVolticDlg::AskFile(bool save)
+{
+    return m_fileDialog ? m_fileDialog(this, save) : QString();
+}
+
+void CVolticDlg::OnSaveData()
+{
+    const QString chosen = AskFile(true);
+    if (chosen.isEmpty())
+        return;
+    const QString path = CompleteDataFileName(chosen);
+    // The dialog asked about the name it returned; a completed name it never saw is asked here.
+    if (path != chosen && QFileInfo::exists(path)) {
+        const QString question = tr("%1 already exists.\nDo you want to replace it?")
+                                     .arg(QFileInfo(path).fileName());
+        if (ShowMessage(this, QMessageBox::Warning, question, QMessageBox::Yes | QMessageBox::No)
+            != QMessageBox::Yes)
+            return;
+    }
+    BatteryData data;
+    data.records = m_batteryRecords;
+    data.runSeconds = m_runSeconds;
+    data.tickCount = static_cast<int32_t>(m_tickCount);
+    data.samples = m_samples;
+    const DataFileResult result = WriteBatteryDataFile(path, data);
+    if (!result.ok)
+        ShowMessage(this, QMessageBox::Critical, QString::fromStdString(result.error));
+}
+
+void CVolticDlg::OnViewData()
+{
+    const QString chosen = AskFile(false);
+    if (chosen.isEmpty())
+        return;
+    BatteryData data;
+    const DataFileResult result = ReadBatteryDataFile(CompleteDataFileName(chosen), &data);
+    if (!result.ok) {
+        // Nothing is replaced: the run on display stays.
+        ShowMessage(this, QMessageBox::Critical, QString::fromStdString(result.error));
+        return;
+    }
+    ClearSeries();
+    m_batteryRecords = std::move(data.records);
+    m_samples.Swap(data.samples);
+    // The stored run length is not used: the axis spans the length selected now.
+    const int selected = SelectedRunSeconds();
+    if (selected >= 0)
+        m_runSeconds = selected;
+    if (m_graph) {
+        m_graph->SetTimeRange(static_cast<unsigned>(m_runSeconds));
+        m_graph->SetValueMax(kValueMax);
+        m_graph->SetElapsed(static_cast<unsigned>(data.tickCount));
+    }
+    RedrawGraph();
+    m_saveDataButton->setEnabled(!m_running);
+}
+
+bool CVolticDlg::LoadCompareFile(const QString& path)
+{
+    if (path.isEmpty())
+        return true;
+    BatteryData data;
+    const DataFileResult result = ReadBatteryDataFile(path, &data);
+    if (!result.ok) {
+        ShowMessage(this, QMessageBox::Critical, QString::fromStdString(result.error));
+        return false;
+    }
+    m_compareSamples.Clear();
+    m_compareSamples.Swap(data.samples);
+    // A stored length of 0 or less would never be reached: keep the selected one then.
+    if (data.runSeconds > 0)
+        m_runSeconds = data.runSeconds;
+    return true;
+}
+
+void CVolticDlg::OnBatteryInfo()
+{
+    const int index = m_batterySelector->currentIndex();
+    if (index < 0)
+        return;
+    CBatteryInfo dlg;
+    dlg.SetBattery(m_batterySelector->itemData(index).toInt(), &m_batteryCtrl);
+    dlg.exec();
+}
+
+void CVolticDlg::OnSystemInfo()
+{
+    CSysInfo dlg(m_backends.powerInformation.get());
+    dlg.exec();
+}
+
+void CVolticDlg::OnAbout()
+{
+    CAboutDlg dlg;
+    dlg.exec();
+}
+
+void CVolticDlg::OnHelp()
+{
+    ShowHelp(this);
+}
+
+void CVolticDlg::OnExit()
+{
+    QDialog::done(QDialog::Accepted);
+}
+
+void CVolticDlg::reject()
+{
+    OnCancel();
+}
+
+void CVolticDlg::done(int result)
+{
+    m_tray->Remove();
+    OnDestroy();
+    QDialog::done(result);
+}
+
+void CVolticDlg::closeEvent(QCloseEvent* event)
+{
+    // The close box and Alt+F4 end the program, also during a run.
+    event->accept();
+    done(QDialog::Accepted);
+}
+
+void CVolticDlg::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMinimized))
+        MinimizeToTray();
+}
+
+void CVolticDlg::MinimizeToTray()
+{
+    // Without a notification area the window stays minimized normally, never out of reach.
+    if (!m_tray->Available()) {
+        if (!(windowState() & Qt::WindowMinimized))
+            setWindowState(windowState() | Qt::WindowMinimized);
+        return;
+    }
+    m_tray->Add();
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    hide();
+}
+
+void CVolticDlg::OnTrayShowWindow()
+{
+    m_tray->Remove();
+    showNormal();
+    raise();
+    activateWindow();
+}
+
+void CVolticDlg::OnTrayStartStop()
+{
+    OnTrayShowWindow();
+    if (m_running)
+        OnCancel();
+    else
+        OnOK();
+}
+
+void CVolticDlg::OnTrayExit()
+{
+    m_tray->Remove();
+    OnExit();
+}
+
+void CVolticDlg::OnSuspend()
+{
+    if (!m_running) {
+        if (m_events)
+            m_events->SuspendHandled();
+        return;
+    }
+    OnCancel();
+    // Let the machine sleep before the box waits for the user.
+    if (m_events)
+        m_events->SuspendHandled();
+    ShowMessage(this, QMessageBox::Information, LoadQString(199));
+}
+
+void CVolticDlg::OnPowerStatusChange()
+{
+    CBatteryCtrl current(m_backends.driver.get());
+    current.Enumerate(this);
+    const int oldCount = m_batteryCtrl.GetBatteryCount();
+    const int newCount = current.GetBatteryCount();
+    if (oldCount != newCount) {
+        QString message = LoadQString(200).replace(QLatin1String("%s"),
+                                                   LoadQString(oldCount < newCount ? 203 : 204));
+        message += LoadQString(201);
+        if (m_running)
+            message += LoadQString(202);
+        message += QLatin1Char('!');
+        if (m_running)
+            OnCancel();
+        ShowMessage(this, QMessageBox::Warning, message);
+        FillBatterySelector();
+    } else if (m_running) {
+        TakeSample(false);
+    }
+}
+
+} // namespace ampora

@@ -1,0 +1,152 @@
+#pragma once
+// The main dialog: live status fields, the monitoring run, the battery selector, the graph
+// and the routing of every command. It owns the battery list, the graph, the run state,
+// the open log stream and the three lists of the run.
+#include "battery/BatteryRecord.h"
+#include "battery/CBatteryCtrl.h"
+#include "monitor/Sample.h"
+
+#include <QDialog>
+#include <QIcon>
+#include <QPointer>
+#include <QTimer>
+
+#include <cstdio>
+#include <ctime>
+#include <functional>
+#include <vector>
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+
+namespace ampora {
+
+class CGraphControl;
+class PowerEventSource;
+class PowerInformation;
+class PowerStatusSource;
+class TrayIcon;
+struct Backends;
+
+class CVolticDlg : public QDialog {
+    Q_OBJECT
+public:
+    // `backends` and `events` belong to the caller and outlive the dialog; events may be null.
+    explicit CVolticDlg(Backends& backends, PowerEventSource* events = nullptr, QWidget* parent = nullptr);
+    ~CVolticDlg() override;
+
+    // The run (Start, Stop, one tick, one sample).
+    void OnOK();
+    void OnCancel();
+    void OnTimer();
+    bool TakeSample(bool writeRow);
+    void ClearSeries();
+    void OnDestroy();
+    void SetRunControls(bool idle);
+    void FillBatterySelector();
+
+    // Saved runs.
+    void OnSaveData();
+    void OnViewData();
+    bool LoadCompareFile(const QString& path);
+
+    // Buttons and menu commands.
+    void OnBatteryInfo();
+    void OnSystemInfo();
+    void OnAbout();
+    void OnHelp();
+    void OnExit();
+
+    // Power events.
+    void OnSuspend();
+    void OnPowerStatusChange();
+
+    // Notification area.
+    void MinimizeToTray();
+    void OnTrayShowWindow();
+    void OnTrayStartStop();
+    void OnTrayExit();
+    TrayIcon* Tray() const { return m_tray; }
+
+    // Seams for tests: the file dialog (save = Save As) and the clock of the log rows.
+    using FileDialogFunction = std::function<QString(QWidget* parent, bool save)>;
+    void SetFileDialog(FileDialogFunction f) { m_fileDialog = std::move(f); }
+    using ClockFunction = std::function<std::tm()>;
+    void SetClock(ClockFunction f) { m_clock = std::move(f); }
+
+    // State, for the tray, the power events and tests.
+    bool IsRunning() const { return m_running; }
+    unsigned TickCount() const { return m_tickCount; }
+    int RunSeconds() const { return m_runSeconds; }
+    bool LogOpen() const { return m_logFile != nullptr; }
+    bool TimerActive() const { return m_timer.isActive(); }
+    const SampleSeries& Samples() const { return m_samples; }
+    const SampleSeries& CompareSamples() const { return m_compareSamples; }
+    const std::vector<BatteryRecord>& BatteryRecords() const { return m_batteryRecords; }
+    CGraphControl* Graph() const { return m_graph; }
+    const CBatteryCtrl& BatteryCtrl() const { return m_batteryCtrl; }
+
+protected:
+    void reject() override;            // Escape: Stop, never closes the window
+    void done(int result) override;    // every way the dialog ends
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void OnInitDialog();
+    void PlaceGraph();
+    void ShiftCompare(int delta);
+    void RedrawGraph();
+    void CloseLog();
+    int SelectedRunSeconds() const;
+    QString AskFile(bool save);
+
+    // Controls, bound by id once.
+    QComboBox* m_rateCombo = nullptr;
+    QPushButton* m_batteryInfoButton = nullptr;
+    QPushButton* m_aboutButton = nullptr;
+    QPushButton* m_systemInfoButton = nullptr;
+    QPushButton* m_viewDataButton = nullptr;
+    QPushButton* m_helpButton = nullptr;
+    QPushButton* m_exitButton = nullptr;
+    QPushButton* m_saveDataButton = nullptr;
+    QPushButton* m_stopButton = nullptr;
+    QPushButton* m_startButton = nullptr;
+    QCheckBox* m_compareCheck = nullptr;
+    QLineEdit* m_lifeLeftEdit = nullptr;
+    QLineEdit* m_totalTimeEdit = nullptr;
+    QLineEdit* m_timeRemainingEdit = nullptr;
+    QLineEdit* m_batteryStatusEdit = nullptr;
+    QLineEdit* m_powerSourceEdit = nullptr;
+    QLineEdit* m_voltEdit = nullptr;
+    QLineEdit* m_currentCapacityEdit = nullptr;
+    QLineEdit* m_totalCapacityEdit = nullptr;
+    QLineEdit* m_chargeEdit = nullptr;
+    QComboBox* m_batterySelector = nullptr;
+
+    // The run.
+    QTimer m_timer;
+    intptr_t m_timerId = -1;
+    std::FILE* m_logFile = nullptr;
+    unsigned m_tickCount = 0;
+    int m_runSeconds = 0;
+    bool m_running = false;
+
+    TrayIcon* m_tray = nullptr;
+    CGraphControl* m_graph = nullptr;
+    Backends& m_backends;
+    PowerEventSource* m_events;
+    CBatteryCtrl m_batteryCtrl;
+    SampleSeries m_samples;
+    SampleSeries m_compareSamples;
+    std::vector<BatteryRecord> m_batteryRecords;
+    QIcon m_hIcon;
+
+    FileDialogFunction m_fileDialog;
+    ClockFunction m_clock;
+    bool m_ending = false;
+};
+
+} // namespace ampora

@@ -1,0 +1,103 @@
+#include "app/TrayIcon.h"
+
+#include "app/CVolticDlg.h"
+#include "resources/Resources.h"
+#include "resources/StringTable.h"
+
+#include <QAction>
+#include <QCursor>
+#include <QMenu>
+#include <QSystemTrayIcon>
+
+namespace ampora {
+namespace {
+int g_forcedAvailability = -1;
+}
+
+TrayIcon::TrayIcon(CVolticDlg* owner)
+    : QObject(owner)
+    , m_owner(owner)
+{
+}
+
+TrayIcon::~TrayIcon()
+{
+    Remove();
+    delete m_menu;
+}
+
+void TrayIcon::ForceAvailability(int available)
+{
+    g_forcedAvailability = available;
+}
+
+bool TrayIcon::Available() const
+{
+    if (g_forcedAvailability >= 0)
+        return g_forcedAvailability == 1;
+    return QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+void TrayIcon::Add()
+{
+    if (!m_icon) {
+        m_icon = new QSystemTrayIcon(ProgramIcon(), this);
+        m_icon->setToolTip(QStringLiteral("Ampora")); // the same with every translation
+        connect(m_icon, &QSystemTrayIcon::activated, this,
+                [this](QSystemTrayIcon::ActivationReason reason) { OnActivated(reason); });
+    }
+    m_icon->show();
+}
+
+void TrayIcon::Remove()
+{
+    if (m_icon)
+        m_icon->hide();
+}
+
+bool TrayIcon::Present() const
+{
+    return m_icon && m_icon->isVisible();
+}
+
+QMenu* TrayIcon::PrepareMenu()
+{
+    if (!m_menu) {
+        m_menu = new QMenu;
+        BuildTrayMenu(m_menu);
+        connect(m_menu, &QMenu::triggered, this,
+                [this](QAction* action) { RunCommand(action->data().toInt()); });
+    }
+    const bool anyBattery = m_owner->BatteryCtrl().GetBatteryCount() != 0;
+    for (QAction* action : m_menu->actions()) {
+        const int id = action->data().toInt();
+        if (id == ID_TRAY_START)
+            action->setText(LoadQString(m_owner->IsRunning() ? 113 : 112));
+        if (id == ID_TRAY_START || id == ID_TRAY_BATTERY_INFO || id == ID_TRAY_SYSTEM_INFO)
+            action->setEnabled(anyBattery);
+    }
+    return m_menu;
+}
+
+void TrayIcon::OnActivated(int reason)
+{
+    if (reason != QSystemTrayIcon::Context)
+        return; // left clicks and double clicks do nothing
+    QMenu* menu = PrepareMenu();
+    m_owner->activateWindow();
+    menu->popup(QCursor::pos());
+}
+
+void TrayIcon::RunCommand(int id)
+{
+    switch (id) {
+    case ID_TRAY_SHOW_WINDOW: m_owner->OnTrayShowWindow(); break;
+    case ID_TRAY_START: m_owner->OnTrayStartStop(); break;
+    case ID_TRAY_BATTERY_INFO: m_owner->OnBatteryInfo(); break;
+    case ID_TRAY_SYSTEM_INFO: m_owner->OnSystemInfo(); break;
+    case ID_TRAY_EXIT: m_owner->OnTrayExit(); break;
+    default: break;
+    }
+}
+
+} // namespace ampora

@@ -1,0 +1,27 @@
+#pragma once
+// Chooses the power-event source of this platform: on Linux logind (stand-by) and UPower or
+// the kernel's power-supply notifications (power status) on the system bus, with a light
+// poll of the sysfs tree where no bus is reachable; on Windows the power broadcasts.
+#include "monitor/events/PowerEvents.h"
+
+#include <memory>
+
+namespace ampora {
+
+std::unique_ptr<PowerEventSource> MakePowerEventSource();
+
+// A source that only emits what a test tells it to.
+class FakePowerEventSource : public PowerEventSource {
+    Q_OBJECT
+public:
+    using PowerEventSource::PowerEventSource;
+    void EmitSuspend() { emit aboutToSuspend(); }
+    void EmitPowerStatusChanged() { emit powerStatusChanged(); }
+    void SuspendHandled() override { ++m_suspendHandled; }
+    int SuspendHandledCount() const { return m_suspendHandled; }
+
+private:
+    int m_suspendHandled = 0;
+};
+
+} // namespace ampora

@@ -1,0 +1,42 @@
+#pragma once
+// The active resource set: chosen once at start-up. The built-in set is compiled in; the
+// optional translation module "TransBat.lng" (a Qt .qm file) replaces the texts it holds.
+#include <QIcon>
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+class QMenu;
+
+namespace ampora {
+
+inline constexpr const char* kTranslationModuleName = "TransBat.lng";
+
+// Looks for the translation module once: in the current directory, then beside the
+// executable. Installs it when it loads; a missing or unreadable file leaves the built-in
+// English set, silently. Returns the path of the module in force, or an empty string.
+QString LoadTranslationModule();
+// Removes the module again (shut-down, tests).
+void UnloadTranslationModule();
+
+// Program icon 128, at every size it is drawn in.
+QIcon ProgramIcon();
+
+// Tray menu 209: one popup with these items.
+enum : int {
+    ID_TRAY_SHOW_WINDOW = 32771,
+    ID_TRAY_EXIT = 32772,
+    ID_TRAY_START = 32773,
+    ID_TRAY_BATTERY_INFO = 32775,
+    ID_TRAY_SYSTEM_INFO = 32776,
+};
+struct MenuItemTemplate {
+    int id;           // 0 for a separator
+    const char* text; // template text, translated through the "TrayMenu" context
+};
+const std::vector<MenuItemTemplate>& TrayMenuTemplate();
+// Fills `menu` from menu 209; each action's data is its command id.
+void BuildTrayMenu(QMenu* menu);
+
+} // namespace ampora
