@@ -1,0 +1,143 @@
+#include "monitor/SampleTexts.h"
+
+#include "monitor/TextFormat.h"
+#include "resources/StringTable.h"
+
+namespace ampora {
+namespace {
+
+enum : int {
+    IDS_NOT_AVAILABLE = 123,
+    IDS_AC_LINE = 127,
+    IDS_LOW = 130,
+    IDS_HIGH = 131,
+    IDS_CRITICAL = 132,
+    IDS_CHARGE = 133,
+    IDS_NO_BATTERY = 134,
+    IDS_BATTERY = 180,
+    IDS_UNKNOWN = 181,
+};
+
+} // namespace
+
+std::string PowerSourceText(uint8_t acLineStatus)
+{
+    switch (acLineStatus) {
+    case 0:
+        return LoadString(IDS_BATTERY);
+    case 1:
+        return LoadString(IDS_AC_LINE);
+    default:
+        return LoadString(IDS_UNKNOWN);
+    }
+}
+
+std::string BatteryStatusText(uint8_t batteryFlag)
+{
+    if (batteryFlag == 0 || batteryFlag == BATTERY_FLAG_UNKNOWN)
+        return LoadString(IDS_UNKNOWN);
+
+    static constexpr struct {
+        uint8_t bit;
+        int id;
+    } kWords[] = {
+        {BATTERY_FLAG_HIGH, IDS_HIGH},
+        {BATTERY_FLAG_LOW, IDS_LOW},
+        {BATTERY_FLAG_CRITICAL, IDS_CRITICAL},
+        {BATTERY_FLAG_CHARGING, IDS_CHARGE},
+        {BATTERY_FLAG_NO_BATTERY, IDS_NO_BATTERY},
+    };
+    std::string text;
+    for (const auto& word : kWords) {
+        if (!(batteryFlag & word.bit))
+            continue;
+        if (!text.empty())
+            text += ' ';
+        text += LoadString(word.id);
+    }
+    return text;
+}
+
+std::string LifePercentText(uint8_t lifePercent)
+{
+    return FormatText("%d %c", lifePercent, '%');
+}
+
+std::string CapacityText(int32_t capacity)
+{
+    return capacity == kUnknownValue ? LoadString(IDS_NOT_AVAILABLE) : FormatText("%d mW/H", capacity);
+}
+
+bool RateIsShown(int32_t rate, int32_t fullChargedCapacity)
+{
+    if (rate == kUnknownValue || rate == kUnknownRate)
+        return false;
+    return int64_t{rate} > -2 * int64_t{fullChargedCapacity};
+}
+
+std::string RateText(int32_t rate, int32_t fullChargedCapacity)
+{
+    return RateIsShown(rate, fullChargedCapacity) ? FormatText("%d mW/H", rate)
+                                                  : LoadString(IDS_NOT_AVAILABLE);
+}
+
+std::string VoltageText(int32_t voltage)
+{
+    return voltage == kUnknownValue ? LoadString(IDS_NOT_AVAILABLE) : FormatText("%d mV", voltage);
+}
+
+std::string DurationText(uint32_t seconds)
+{
+    const uint64_t s = seconds;
+    const int hours = static_cast<int>(s / 3600 % 24);
+    const int minutes = static_cast<int>(s / 60 % 60);
+    const int secs = static_cast<int>(s % 60);
+    return FormatText("%.2d:%.2d:%.2d", hours, minutes, secs);
+}
+
+std::string TimeRemainingText(uint32_t batteryLifeTime)
+{
+    return batteryLifeTime == kUnknownLifeTime ? LoadString(IDS_NOT_AVAILABLE) : DurationText(batteryLifeTime);
+}
+
+std::string TotalTimeText(uint32_t batteryFullLifeTime, uint32_t batteryLifeTime,
+                          uint8_t batteryLifePercent)
+{
+    if (batteryFullLifeTime != kUnknownLifeTime)
+        return DurationText(batteryFullLifeTime);
+    if (batteryLifeTime != kUnknownLifeTime && batteryLifePercent != 0)
+        return DurationText(batteryLifeTime * 100u / batteryLifePercent);
+    return LoadString(IDS_NOT_AVAILABLE);
+}
+
+PanelTexts MakePanelTexts(const SystemPowerStatus& status, const BatteryTotals& totals)
+{
+    return PanelTexts{
+        PowerSourceText(status.ACLineStatus),
+        BatteryStatusText(status.BatteryFlag),
+        LifePercentText(status.BatteryLifePercent),
+        CapacityText(totals.fullChargedCapacity),
+        CapacityText(totals.remainingCapacity),
+        RateText(totals.rate, totals.fullChargedCapacity),
+        VoltageText(totals.voltage),
+        TimeRemainingText(status.BatteryLifeTime),
+        TotalTimeText(status.BatteryFullLifeTime, status.BatteryLifeTime, status.BatteryLifePercent),
+    };
+}
+
+Sample MakeSample(uint32_t tick, const SystemPowerStatus& status, const BatteryTotals& totals)
+{
+    Sample sample;
+    sample.tick = static_cast<int32_t>(tick);
+    sample.designedCapacity = totals.designedCapacity;
+    sample.fullChargedCapacity = totals.fullChargedCapacity;
+    sample.reserved = 0;
+    sample.remainingCapacity = totals.remainingCapacity;
+    sample.voltage = totals.voltage;
+    sample.batteryLifeTime = static_cast<int32_t>(status.BatteryLifeTime);
+    sample.batteryFullLifeTime = static_cast<int32_t>(status.BatteryFullLifeTime);
+    sample.batteryLifePercent = status.BatteryLifePercent;
+    return sample;
+}
+
+} // namespace ampora
