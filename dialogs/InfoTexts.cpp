@@ -1,0 +1,201 @@
+#include "dialogs/InfoTexts.h"
+
+#include "resources/StringTable.h"
+
+namespace ampora {
+namespace {
+
+enum : int {
+    IDS_NOT_AVAILABLE = 123,
+    IDS_NOT_PRESENT = 126,
+    IDS_YES = 146,
+    IDS_NO = 147,
+    IDS_NOT_SUPPORTED = 167,
+    IDS_ON_LINE = 168,
+    IDS_DISCHARGING = 169,
+    IDS_CHARGING = 170,
+    IDS_CRITICAL = 171,
+    IDS_NORMAL_OPERATION = 172,
+};
+
+QString NotAvailable()
+{
+    return LoadQString(IDS_NOT_AVAILABLE);
+}
+
+QString Number(int value)
+{
+    return QString::asprintf("%d", value);
+}
+
+// The same fields, every one "N/A": a failed query fills exactly the fields it would have.
+std::vector<FieldText> AllNotAvailable(std::vector<FieldText> fields)
+{
+    for (FieldText& f : fields)
+        f.text = NotAvailable();
+    return fields;
+}
+
+} // namespace
+
+QString TextOrNotAvailable(const std::string& text)
+{
+    return text.empty() ? NotAvailable() : QString::fromStdString(text);
+}
+
+QString BatteryStatusText(int32_t powerState, int32_t fullChargedCapacity)
+{
+    if (fullChargedCapacity == 0)
+        return LoadQString(IDS_NOT_PRESENT);
+    static constexpr struct { int32_t bit; int stringId; } kBits[] = {
+        {BATTERY_POWER_ON_LINE, IDS_ON_LINE},
+        {BATTERY_DISCHARGING, IDS_DISCHARGING},
+        {BATTERY_CHARGING, IDS_CHARGING},
+        {BATTERY_CRITICAL, IDS_CRITICAL},
+    };
+    QString text;
+    for (const auto& b : kBits)
+        if (powerState & b.bit)
+            text += LoadQString(b.stringId) + QLatin1Char(' ');
+    return text;
+}
+
+QString DurationText(uint32_t seconds)
+{
+    return QString::asprintf("%.2d:%.2d:%.2d", int(seconds / 3600 % 24), int(seconds / 60 % 60),
+                             int(seconds % 60));
+}
+
+QString TimeRemainingText(int32_t estimatedTime)
+{
+    if (estimatedTime == kUnknownValue)
+        return NotAvailable();
+    return DurationText(static_cast<uint32_t>(estimatedTime));
+}
+
+QString ManufactureDateText(int32_t day, int32_t month, int32_t year)
+{
+    if (day == 0 || month == 0 || year == 0)
+        return NotAvailable();
+    return QString::asprintf("%d:%d:%d", day, month, year);
+}
+
+QString TemperatureText(int32_t temperature)
+{
+    return temperature == 0 ? NotAvailable() : Number(temperature);
+}
+
+QString ChargeRateText(int32_t rate, int32_t fullChargedCapacity)
+{
+    // 64 bits: twice a large capacity does not fit in 32.
+    const bool plausible = int64_t(rate) > -2 * int64_t(fullChargedCapacity);
+    if (rate == kUnknownValue || rate == kUnknownRate || !plausible)
+        return NotAvailable();
+    return QString::asprintf("%d mW", rate);
+}
+
+QString AlertLevelsText(int32_t warning, int32_t low)
+{
+    return QString::asprintf("W: %d / L: %d", warning, low);
+}
+
+QString CycleCountText(int32_t cycleCount)
+{
+    return cycleCount == 0 ? LoadQString(IDS_NOT_SUPPORTED) : Number(cycleCount);
+}
+
+QString YesNoText(bool yes)
+{
+    return LoadQString(yes ? IDS_YES : IDS_NO);
+}
+
+QString CapacityText(int32_t mWh)
+{
+    return QString::asprintf("%d mWh", mWh);
+}
+
+QString VoltageText(int32_t mV)
+{
+    return QString::asprintf("%d mV", mV);
+}
+
+std::vector<FieldText> BatteryInfoFieldTexts(const BatteryRecord& r)
+{
+    return {
+        {IDC_BI_DEVICE_NAME, TextOrNotAvailable(r.deviceName)},
+        {IDC_BI_MANUFACTURER, TextOrNotAvailable(r.manufacturer)},
+        {IDC_BI_SERIAL_NUMBER, TextOrNotAvailable(r.serialNumber)},
+        {IDC_BI_UNIQUE_ID, TextOrNotAvailable(r.uniqueId)},
+        {IDC_BI_DESIGN_CAPACITY, CapacityText(r.designedCapacity)},
+        {IDC_BI_FULL_CAPACITY, CapacityText(r.fullChargedCapacity)},
+        {IDC_BI_CRITICAL_BIAS, Number(r.criticalBias)},
+        {IDC_BI_ALERT_LEVELS, AlertLevelsText(r.defaultAlert1, r.defaultAlert2)},
+        {IDC_BI_CHARGE_CYCLES, CycleCountText(r.cycleCount)},
+        {IDC_BI_CHEMISTRY, QString::fromStdString(r.chemistry)},
+        {IDC_BI_RECHARGEABLE, YesNoText(r.technology != 0)},
+        {IDC_BI_MANUFACTURE_DATE,
+         ManufactureDateText(r.manufactureDay, r.manufactureMonth, r.manufactureYear)},
+        {IDC_BI_TEMPERATURE, TemperatureText(r.temperature)},
+        {IDC_BI_TIME_REMAINING, TimeRemainingText(r.estimatedTime)},
+        {IDC_BI_CURRENT_CAPACITY, CapacityText(r.remainingCapacity)},
+        {IDC_BI_VOLTAGE, VoltageText(r.voltage)},
+        {IDC_BI_CHARGE_RATE, ChargeRateText(r.rate, r.fullChargedCapacity)},
+        {IDC_BI_STATUS, BatteryStatusText(r.powerState, r.fullChargedCapacity)},
+        {IDC_BI_TYPE_OF_USE, LoadQString(IDS_NORMAL_OPERATION)},
+    };
+}
+
+std::vector<FieldText> ProcessorFieldTexts(const std::optional<ProcessorPowerInformation>& info)
+{
+    if (!info)
+        return AllNotAvailable(ProcessorFieldTexts(ProcessorPowerInformation{}));
+    // The platform's speeds are unsigned; "%d" shows them as the signed number they hold.
+    return {{IDC_SI_MAX_MHZ, Number(int(info->MaxMhz))},
+            {IDC_SI_CURRENT_MHZ, Number(int(info->CurrentMhz))}};
+}
+
+std::vector<FieldText> CapabilityFieldTexts(const std::optional<PowerCapabilities>& caps)
+{
+    if (!caps)
+        return AllNotAvailable(CapabilityFieldTexts(PowerCapabilities{}));
+    return {
+        {IDC_SI_UPS, YesNoText(caps->UpsPresent != 0)},
+        {IDC_SI_THROTTLE, YesNoText(caps->ProcessorThrottle != 0)},
+        {IDC_SI_MIN_THROTTLE, Number(caps->ProcessorMinThrottle)},
+        {IDC_SI_MAX_THROTTLE, Number(caps->ProcessorMaxThrottle)},
+        {IDC_SI_THERMAL, YesNoText(caps->ThermalControl != 0)},
+        {IDC_SI_APM, YesNoText(caps->ApmPresent != 0)},
+        {IDC_SI_VIDEO_DIM, YesNoText(caps->VideoDimPresent != 0)},
+        {IDC_SI_DISK_SPIN_DOWN, YesNoText(caps->DiskSpinDown != 0)},
+    };
+}
+
+std::vector<FieldText> PolicyFieldTexts(const std::optional<uint8_t>& fanThrottleTolerance)
+{
+    return {{IDC_SI_FAN_TOLERANCE,
+             fanThrottleTolerance ? Number(*fanThrottleTolerance) : NotAvailable()}};
+}
+
+std::vector<FieldText> SysInfoFieldTexts(PowerInformation* source)
+{
+    std::optional<ProcessorPowerInformation> processor;
+    std::optional<PowerCapabilities> caps;
+    std::optional<uint8_t> tolerance;
+    if (source) {
+        ProcessorPowerInformation p;
+        if (source->QueryProcessor(&p))
+            processor = p;
+        PowerCapabilities c;
+        if (source->QueryCapabilities(&c))
+            caps = c;
+        uint8_t t = 0;
+        if (source->QueryFanThrottleTolerance(&t))
+            tolerance = t;
+    }
+    std::vector<FieldText> fields = ProcessorFieldTexts(processor);
+    for (const std::vector<FieldText>& part : {CapabilityFieldTexts(caps), PolicyFieldTexts(tolerance)})
+        fields.insert(fields.end(), part.begin(), part.end());
+    return fields;
+}
+
+} // namespace ampora
