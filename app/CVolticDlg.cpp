@@ -443,7 +443,7 @@ void CVolticDlg::OnHelp()
 
 void CVolticDlg::OnExit()
 {
-    QDialog::done(QDialog::Accepted);
+    done(QDialog::Accepted);
 }
 
 void CVolticDlg::reject()
