@@ -1,5 +1,6 @@
 #include "dialogs/InfoTexts.h"
 
+#include "monitor/SampleTexts.h"
 #include "resources/StringTable.h"
 
 namespace ampora {
@@ -28,6 +29,11 @@ QString Number(int value)
     return QString::asprintf("%d", value);
 }
 
+QString Capacity(int32_t mWh)
+{
+    return QString::asprintf("%d mWh", mWh);
+}
+
 // The same fields, every one "N/A": a failed query fills exactly the fields it would have.
 std::vector<FieldText> AllNotAvailable(std::vector<FieldText> fields)
 {
@@ -43,7 +49,7 @@ QString TextOrNotAvailable(const std::string& text)
     return text.empty() ? NotAvailable() : QString::fromStdString(text);
 }
 
-QString BatteryStatusText(int32_t powerState, int32_t fullChargedCapacity)
+QString PowerStateText(int32_t powerState, int32_t fullChargedCapacity)
 {
     if (fullChargedCapacity == 0)
         return LoadQString(IDS_NOT_PRESENT);
@@ -60,17 +66,11 @@ QString BatteryStatusText(int32_t powerState, int32_t fullChargedCapacity)
     return text;
 }
 
-QString DurationText(uint32_t seconds)
-{
-    return QString::asprintf("%.2d:%.2d:%.2d", int(seconds / 3600 % 24), int(seconds / 60 % 60),
-                             int(seconds % 60));
-}
-
-QString TimeRemainingText(int32_t estimatedTime)
+QString EstimatedTimeText(int32_t estimatedTime)
 {
     if (estimatedTime == kUnknownValue)
         return NotAvailable();
-    return DurationText(static_cast<uint32_t>(estimatedTime));
+    return QString::fromStdString(DurationText(static_cast<uint32_t>(estimatedTime)));
 }
 
 QString ManufactureDateText(int32_t day, int32_t month, int32_t year)
@@ -87,11 +87,7 @@ QString TemperatureText(int32_t temperature)
 
 QString ChargeRateText(int32_t rate, int32_t fullChargedCapacity)
 {
-    // 64 bits: twice a large capacity does not fit in 32.
-    const bool plausible = int64_t(rate) > -2 * int64_t(fullChargedCapacity);
-    if (rate == kUnknownValue || rate == kUnknownRate || !plausible)
-        return NotAvailable();
-    return QString::asprintf("%d mW", rate);
+    return RateIsShown(rate, fullChargedCapacity) ? QString::asprintf("%d mW", rate) : NotAvailable();
 }
 
 QString AlertLevelsText(int32_t warning, int32_t low)
@@ -109,16 +105,6 @@ QString YesNoText(bool yes)
     return LoadQString(yes ? IDS_YES : IDS_NO);
 }
 
-QString CapacityText(int32_t mWh)
-{
-    return QString::asprintf("%d mWh", mWh);
-}
-
-QString VoltageText(int32_t mV)
-{
-    return QString::asprintf("%d mV", mV);
-}
-
 std::vector<FieldText> BatteryInfoFieldTexts(const BatteryRecord& r)
 {
     return {
@@ -126,8 +112,8 @@ std::vector<FieldText> BatteryInfoFieldTexts(const BatteryRecord& r)
         {IDC_BI_MANUFACTURER, TextOrNotAvailable(r.manufacturer)},
         {IDC_BI_SERIAL_NUMBER, TextOrNotAvailable(r.serialNumber)},
         {IDC_BI_UNIQUE_ID, TextOrNotAvailable(r.uniqueId)},
-        {IDC_BI_DESIGN_CAPACITY, CapacityText(r.designedCapacity)},
-        {IDC_BI_FULL_CAPACITY, CapacityText(r.fullChargedCapacity)},
+        {IDC_BI_DESIGN_CAPACITY, Capacity(r.designedCapacity)},
+        {IDC_BI_FULL_CAPACITY, Capacity(r.fullChargedCapacity)},
         {IDC_BI_CRITICAL_BIAS, Number(r.criticalBias)},
         {IDC_BI_ALERT_LEVELS, AlertLevelsText(r.defaultAlert1, r.defaultAlert2)},
         {IDC_BI_CHARGE_CYCLES, CycleCountText(r.cycleCount)},
@@ -136,11 +122,11 @@ std::vector<FieldText> BatteryInfoFieldTexts(const BatteryRecord& r)
         {IDC_BI_MANUFACTURE_DATE,
          ManufactureDateText(r.manufactureDay, r.manufactureMonth, r.manufactureYear)},
         {IDC_BI_TEMPERATURE, TemperatureText(r.temperature)},
-        {IDC_BI_TIME_REMAINING, TimeRemainingText(r.estimatedTime)},
-        {IDC_BI_CURRENT_CAPACITY, CapacityText(r.remainingCapacity)},
-        {IDC_BI_VOLTAGE, VoltageText(r.voltage)},
+        {IDC_BI_TIME_REMAINING, EstimatedTimeText(r.estimatedTime)},
+        {IDC_BI_CURRENT_CAPACITY, Capacity(r.remainingCapacity)},
+        {IDC_BI_VOLTAGE, QString::asprintf("%d mV", r.voltage)},
         {IDC_BI_CHARGE_RATE, ChargeRateText(r.rate, r.fullChargedCapacity)},
-        {IDC_BI_STATUS, BatteryStatusText(r.powerState, r.fullChargedCapacity)},
+        {IDC_BI_STATUS, PowerStateText(r.powerState, r.fullChargedCapacity)},
         {IDC_BI_TYPE_OF_USE, LoadQString(IDS_NORMAL_OPERATION)},
     };
 }

@@ -50,14 +50,11 @@ QString TextOrNotAvailable(const std::string& text);
 
 // One space-terminated word per power-state bit (on line, discharging, charging, critical),
 // empty when no bit is set; "Not present" when the full-charged capacity is 0.
-QString BatteryStatusText(int32_t powerState, int32_t fullChargedCapacity);
+QString PowerStateText(int32_t powerState, int32_t fullChargedCapacity);
 
-// "hh:mm:ss" of a time in seconds; whole days are dropped.
-QString DurationText(uint32_t seconds);
-
-// The estimated time as a duration; "N/A" for -1, the driver's "cannot tell".
-// Other negative values are read as unsigned seconds, as the driver sent them.
-QString TimeRemainingText(int32_t estimatedTime);
+// The estimated time as "hh:mm:ss" without whole days; "N/A" for -1, the driver's
+// "cannot tell". Other negative values are read as unsigned seconds, as the driver sent them.
+QString EstimatedTimeText(int32_t estimatedTime);
 
 // "day:month:year", or "N/A" when any of the three is 0.
 QString ManufactureDateText(int32_t day, int32_t month, int32_t year);
@@ -65,15 +62,12 @@ QString ManufactureDateText(int32_t day, int32_t month, int32_t year);
 // The stored number without a unit, or "N/A" when it is 0 (unknown).
 QString TemperatureText(int32_t temperature);
 
-// "%d mW", or "N/A" for an unknown rate (-1 or INT32_MIN) and for a discharge of twice the
-// full-charged capacity or more, which no real battery delivers.
+// "%d mW" when the rate is shown at all (RateIsShown of the panel texts), else "N/A".
 QString ChargeRateText(int32_t rate, int32_t fullChargedCapacity);
 
 QString AlertLevelsText(int32_t warning, int32_t low); // "W: %d / L: %d"
 QString CycleCountText(int32_t cycleCount);           // "Not supported" for 0
 QString YesNoText(bool yes);
-QString CapacityText(int32_t mWh);                     // "%d mWh"
-QString VoltageText(int32_t mV);                       // "%d mV"
 
 // All nineteen value fields of the Battery info dialog for one record, in writing order.
 std::vector<FieldText> BatteryInfoFieldTexts(const BatteryRecord& record);
