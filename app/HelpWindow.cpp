@@ -50,7 +50,8 @@ QString ResolveHelpFile()
     const QString path = HelpPath();
     if (QFileInfo(path).isAbsolute())
         return QFileInfo::exists(path) ? path : QString();
-    for (const QString& dir : {QDir::currentPath(), QCoreApplication::applicationDirPath()}) {
+    const QString appDir = QCoreApplication::applicationDirPath();
+    for (const QString& dir : {QDir::currentPath(), appDir, QDir(appDir).filePath(QStringLiteral("../share/ampora"))}) {
         const QString candidate = QDir(dir).filePath(path);
         if (QFileInfo(candidate).isFile())
             return candidate;

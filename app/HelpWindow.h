@@ -11,7 +11,7 @@ namespace ampora {
 inline constexpr const char* kHelpFileName = "HelpBattery.hlp";
 
 // Where the help file is looked for: the path set at start-up (SetHelpFilePath), resolved
-// against the current directory and then the executable's directory.
+// against the current directory, the executable's directory and ../share/ampora beside it.
 void SetHelpFilePath(const QString& path);
 QString ResolveHelpFile();
 

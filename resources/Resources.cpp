@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 #include <QMenu>
 #include <QTranslator>
 
@@ -25,11 +26,24 @@ QTranslator*& Module()
 
 } // namespace
 
+QStringList TranslationModuleDirs()
+{
+    // A module in the current directory or beside the program is the user's own choice;
+    // otherwise the shipped module of the user's language, in the build tree or installed.
+    const QString appDir = QCoreApplication::applicationDirPath();
+    const QString language = QLocale::system().name().section(QLatin1Char('_'), 0, 0);
+    QStringList dirs{QDir::currentPath(), appDir};
+    if (!language.isEmpty() && language != QLatin1String("C")) {
+        dirs << QDir(appDir).filePath(QStringLiteral("translations/") + language)
+             << QDir(appDir).filePath(QStringLiteral("../share/ampora/translations/") + language);
+    }
+    return dirs;
+}
+
 QString LoadTranslationModule()
 {
     UnloadTranslationModule();
-    const QStringList dirs{QDir::currentPath(), QCoreApplication::applicationDirPath()};
-    for (const QString& dir : dirs) {
+    for (const QString& dir : TranslationModuleDirs()) {
         const QString path = QDir(dir).filePath(QString::fromLatin1(kTranslationModuleName));
         if (!QFileInfo(path).isFile())
             continue;

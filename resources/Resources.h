@@ -13,10 +13,12 @@ namespace ampora {
 
 inline constexpr const char* kTranslationModuleName = "TransBat.lng";
 
-// Looks for the translation module once: in the current directory, then beside the
-// executable. Installs it when it loads; a missing or unreadable file leaves the built-in
+// Looks for the translation module once: in the current directory, beside the executable,
+// then the shipped module of the user's language (translations/<lang>/ beside the program, or
+// ../share/ampora/translations/<lang>/ when installed). Installs it when it loads; a missing or unreadable file leaves the built-in
 // English set, silently. Returns the path of the module in force, or an empty string.
 QString LoadTranslationModule();
+QStringList TranslationModuleDirs();
 // Removes the module again (shut-down, tests).
 void UnloadTranslationModule();
 
