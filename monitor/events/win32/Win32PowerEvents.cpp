@@ -10,22 +10,36 @@ namespace ampora {
 
 Win32PowerEvents::Win32PowerEvents(QObject* parent) : PowerEventSource(parent)
 {
-    // The filter takes itself out of the application when it is destroyed.
+    if (!qobject_cast<QWidget*>(parent)) {
+        // Never shown; Windows sends broadcasts to hidden top-level windows as well.
+        m_ownWindow = std::make_unique<QWindow>();
+        m_ownWindow->create();
+    }
     QCoreApplication::instance()->installNativeEventFilter(this);
+}
+
+// The filter base takes itself out of the application first.
+Win32PowerEvents::~Win32PowerEvents() = default;
+
+WId Win32PowerEvents::ListeningWindow() const
+{
+    if (m_ownWindow)
+        return m_ownWindow->winId();
+    // effectiveWinId does not create a native window that does not exist yet.
+    const auto* widget = qobject_cast<const QWidget*>(parent());
+    return widget ? widget->window()->effectiveWinId() : 0;
 }
 
 bool Win32PowerEvents::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*)
 {
     // Broadcasts are sent, so they arrive through the window procedure ("generic"); the
-    // dispatcher type would count posted copies a second time.
+    // dispatcher type would count posted messages a second time.
     if (eventType != "windows_generic_MSG")
         return false;
     const auto* msg = static_cast<const MSG*>(message);
-    if (const auto* widget = qobject_cast<const QWidget*>(parent())) {
-        // effectiveWinId does not create a window that does not exist yet.
-        if (msg->hwnd != reinterpret_cast<HWND>(widget->window()->effectiveWinId()))
-            return false;
-    }
+    const WId window = ListeningWindow();
+    if (!window || msg->hwnd != reinterpret_cast<HWND>(window))
+        return false;
     switch (TranslatePowerBroadcast(msg->message, msg->wParam)) {
     case PowerBroadcastEvent::AboutToSuspend:
         emit aboutToSuspend();

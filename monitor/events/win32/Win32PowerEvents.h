@@ -1,25 +1,34 @@
 #pragma once
-// Power events on Windows: WM_POWERBROADCAST as the main dialog's window receives it.
+// Power events on Windows: WM_POWERBROADCAST, which Windows sends to every top-level window.
 #include "monitor/events/PowerEvents.h"
 
 #include <QAbstractNativeEventFilter>
+#include <QWindow>
+
+#include <memory>
 
 namespace ampora {
 
-// Native event filters see the messages of every window of the application, and Windows
-// sends each broadcast to every top-level window (the tray icon's hidden one too). So only
-// the messages of the parent widget's top-level window count; without a widget parent,
-// those of every window do. The signals are emitted before the message is passed on, which
-// it always is. Needs a QCoreApplication.
+// A native event filter sees the messages of every window of the application, and each
+// top-level window (the tray icon's hidden one too) gets its own copy of a broadcast. So one
+// window's copies count: those of the parent widget's top-level window (the main dialog),
+// or, without a widget parent, those of a hidden window of the source's own. The signals
+// are emitted before the message is passed on, which it always is. Needs a QGuiApplication.
 class Win32PowerEvents final : public PowerEventSource, public QAbstractNativeEventFilter {
     Q_OBJECT
 public:
     explicit Win32PowerEvents(QObject* parent);
+    ~Win32PowerEvents() override;
 
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
+
+private:
+    WId ListeningWindow() const;
+
+    std::unique_ptr<QWindow> m_ownWindow;
 };
 
-// parent: the main dialog.
+// parent: the main dialog, or null.
 PowerEventSource* MakeWin32PowerEvents(QObject* parent);
 
 } // namespace ampora
