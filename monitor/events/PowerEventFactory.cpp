@@ -1,11 +1,78 @@
-// Placeholder until the system sources exist: no events.
 #include "monitor/events/PowerEventFactory.h"
+
+#include "battery/Backends.h"
+#include "monitor/events/CompositePowerEvents.h"
+#include "monitor/events/LogindPowerEvents.h"
+#include "monitor/events/SysfsPollPowerEvents.h"
+#include "monitor/events/UPowerEvents.h"
+
+#include <QDBusMessage>
+#include <QDBusReply>
+
+#ifdef _WIN32
+#include "monitor/events/win32/Win32PowerEvents.h"
+#endif
 
 namespace ampora {
 
-std::unique_ptr<PowerEventSource> MakePowerEventSource()
+namespace {
+
+// The bus daemon answers these itself at once; the time-out only guards against a hung bus.
+constexpr int kBusQueryTimeoutMs = 1000;
+
+QDBusMessage BusDaemonCall(const QString& method)
 {
-    return std::make_unique<FakePowerEventSource>();
+    return QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
+                                          QStringLiteral("org.freedesktop.DBus"), method);
+}
+
+// False at once on a bus that is not connected (no system bus, containers).
+bool IsNameReachable(const QDBusConnection& bus, const QString& name)
+{
+    if (!bus.isConnected())
+        return false;
+    const QDBusReply<bool> owned = bus.call(BusDaemonCall(QStringLiteral("NameHasOwner")) << name, QDBus::Block,
+                                            kBusQueryTimeoutMs);
+    if (owned.isValid() && owned.value())
+        return true;
+    const QDBusReply<QStringList> activatable = bus.call(BusDaemonCall(QStringLiteral("ListActivatableNames")),
+                                                         QDBus::Block, kBusQueryTimeoutMs);
+    return activatable.isValid() && activatable.value().contains(name);
+}
+
+std::unique_ptr<PowerEventSource> MakeStandBySource(const QDBusConnection& bus)
+{
+    if (!IsNameReachable(bus, QStringLiteral("org.freedesktop.login1")))
+        return nullptr;
+    auto logind = std::make_unique<LogindPowerEvents>(bus);
+    return logind->IsListening() ? std::move(logind) : nullptr;
+}
+
+std::unique_ptr<PowerEventSource> MakeStatusSource(const QDBusConnection& bus, const QString& sysfsRoot)
+{
+    if (IsNameReachable(bus, QStringLiteral("org.freedesktop.UPower"))) {
+        auto upower = std::make_unique<UPowerEvents>(bus);
+        if (upower->IsListening())
+            return upower;
+    }
+    return std::make_unique<SysfsPollPowerEvents>(sysfsRoot);
+}
+
+} // namespace
+
+std::unique_ptr<PowerEventSource> MakeBusPowerEventSource(const QDBusConnection& bus, const QString& sysfsRoot,
+                                                          QObject* parent)
+{
+    return std::make_unique<CompositePowerEvents>(MakeStandBySource(bus), MakeStatusSource(bus, sysfsRoot), parent);
+}
+
+std::unique_ptr<PowerEventSource> MakePowerEventSource(QObject* parent)
+{
+#ifdef _WIN32
+    return MakeWin32PowerEvents(parent);
+#else
+    return MakeBusPowerEventSource(QDBusConnection::systemBus(), QString::fromStdString(SysfsRoot()), parent);
+#endif
 }
 
 } // namespace ampora

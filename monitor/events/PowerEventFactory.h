@@ -4,11 +4,22 @@
 // poll of the sysfs tree where no bus is reachable; on Windows the power broadcasts.
 #include "monitor/events/PowerEvents.h"
 
+#include <QDBusConnection>
+#include <QString>
+
 #include <memory>
 
 namespace ampora {
 
-std::unique_ptr<PowerEventSource> MakePowerEventSource();
+// The source of this platform; never null. On Linux: MakeBusPowerEventSource on the system
+// bus with the sysfs root in force.
+std::unique_ptr<PowerEventSource> MakePowerEventSource(QObject* parent = nullptr);
+
+// The Linux choice on `bus` (tests pass a private one): stand-by from logind when its name is
+// on the bus or can be started by it; status changes from UPower likewise, else from a poll
+// of <sysfsRoot>/class/power_supply. Only the bus itself is asked, with a short time-out.
+std::unique_ptr<PowerEventSource> MakeBusPowerEventSource(const QDBusConnection& bus, const QString& sysfsRoot,
+                                                          QObject* parent = nullptr);
 
 // A source that only emits what a test tells it to.
 class FakePowerEventSource : public PowerEventSource {
