@@ -36,9 +36,7 @@ static_assert(offsetof(SYSTEM_POWER_POLICY, FanThrottleTolerance) == 217);
 constexpr LONG kStatusSuccess = 0;
 constexpr LONG kStatusBufferTooSmall = static_cast<LONG>(0xC0000023);
 
-// The service fills one record per processor and fails when the buffer cannot hold them
-// all. The counts Windows gives can fall short (processor groups, hot-added processors),
-// so a buffer found too small is doubled a few times.
+// The service fills one record per processor and fails when the buffer cannot hold them all.
 DWORD ProcessorCount()
 {
     SYSTEM_INFO info{};
@@ -60,6 +58,8 @@ public:
                 *info = records.front();
                 return true;
             }
+            // The counts can fall short of the service's (processor groups, hot-added
+            // processors): a buffer found too small is doubled a few times.
             if (status != kStatusBufferTooSmall)
                 return false;
             records.resize(records.size() * 2);
