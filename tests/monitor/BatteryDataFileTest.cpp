@@ -1,0 +1,380 @@
+#include "monitor/BatteryDataFile.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <csignal>
+#include <cstring>
+#include <sys/mount.h>
+#include <sys/resource.h>
+
+namespace ampora {
+namespace {
+
+// Little-endian file bytes assembled by hand, independent of the writer.
+class Bytes {
+public:
+    Bytes& I32(int32_t v)
+    {
+        const auto u = static_cast<uint32_t>(v);
+        for (int shift = 0; shift < 32; shift += 8)
+            m_bytes.push_back(static_cast<char>((u >> shift) & 0xFF));
+        return *this;
+    }
+    Bytes& Text(const std::string& s)
+    {
+        I32(static_cast<int32_t>(s.size()));
+        m_bytes.append(s);
+        return *this;
+    }
+    Bytes& Raw(const std::string& s)
+    {
+        m_bytes.append(s);
+        return *this;
+    }
+    Bytes& Cut(std::size_t n)
+    {
+        m_bytes.resize(m_bytes.size() - n);
+        return *this;
+    }
+    const std::string& Str() const { return m_bytes; }
+
+private:
+    std::string m_bytes;
+};
+
+BatteryRecord Battery(const std::string& name, int32_t base)
+{
+    BatteryRecord r;
+    r.deviceName = name;
+    r.manufacturer = "Maker";
+    r.serialNumber = "SN-" + std::to_string(base);
+    r.uniqueId = "";
+    r.chemistry = "Lithium Ion";
+    r.designedCapacity = base + 1;
+    r.fullChargedCapacity = base + 2;
+    r.remainingCapacity = base + 3;
+    r.voltage = base + 4;
+    r.criticalBias = base + 5;
+    r.cycleCount = base + 6;
+    r.technology = 1;
+    r.temperature = base + 8;
+    r.rate = kUnknownRate;
+    r.powerState = BATTERY_DISCHARGING;
+    r.defaultAlert1 = base + 11;
+    r.defaultAlert2 = base + 12;
+    return r;
+}
+
+// The image of Battery(name, base) as the file holds it.
+Bytes& AppendBatteryImage(Bytes& b, const std::string& name, int32_t base)
+{
+    b.Text(name).Text("Maker").Text("SN-" + std::to_string(base)).Text("").Text("Lithium Ion");
+    b.I32(base + 1).I32(base + 2).I32(base + 3).I32(base + 4).I32(base + 5).I32(base + 6);
+    b.I32(1).I32(base + 8).I32(kUnknownRate).I32(BATTERY_DISCHARGING).I32(base + 11).I32(base + 12);
+    return b;
+}
+
+Sample SampleAt(int32_t tick)
+{
+    return Sample{tick, 52000, 50000, 0, 50000 - tick, 11400 - tick / 10, 3600 - tick, -1,
+                  100 - tick / 10};
+}
+
+BatteryData Run(int batteries, int samples)
+{
+    BatteryData data;
+    for (int i = 0; i < batteries; ++i)
+        data.records.push_back(Battery("BAT" + std::to_string(i), 1000 * (i + 1)));
+    for (int i = 0; i < samples; ++i)
+        data.samples.Append(SampleAt(10 * i));
+    data.runSeconds = 900;
+    data.tickCount = 900;
+    return data;
+}
+
+class DataFileTest : public ::testing::Test {
+protected:
+    QString PathOf(const char* name) const { return m_dir.filePath(QString::fromLatin1(name)); }
+
+    QString WriteRaw(const std::string& bytes, const char* name = "raw.apd") const
+    {
+        const QString path = PathOf(name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+        return path;
+    }
+
+    static QByteArray Contents(const QString& path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    QTemporaryDir m_dir;
+};
+
+TEST_F(DataFileTest, RoundTripWithOneAndTwoBatteries)
+{
+    for (int batteries : {1, 2}) {
+        SCOPED_TRACE(batteries);
+        BatteryData saved = Run(batteries, 91);
+        saved.records[0].estimatedTime = 4000; // not stored
+        saved.records[0].manufactureYear = 2020;
+        const QString path = PathOf("run.apd");
+        ASSERT_TRUE(WriteBatteryDataFile(path, saved).Ok());
+
+        BatteryData loaded;
+        const DataFileResult result = ReadBatteryDataFile(path, &loaded);
+        ASSERT_TRUE(result.Ok()) << result.error.toStdString();
+        saved.records[0].estimatedTime = 0;
+        saved.records[0].manufactureYear = 0;
+        EXPECT_EQ(loaded, saved);
+    }
+}
+
+TEST_F(DataFileTest, FifteenMinuteRunWithOneBatteryHasTheDocumentedLayout)
+{
+    Bytes expected;
+    expected.I32(100).I32(1);
+    AppendBatteryImage(expected, "BAT0", 1000);
+    expected.I32(900).I32(91).I32(900);
+    for (int i = 0; i < 91; ++i) {
+        const Sample s = SampleAt(10 * i);
+        expected.I32(s.tick).I32(s.designedCapacity).I32(s.fullChargedCapacity).I32(0)
+            .I32(s.remainingCapacity).I32(s.voltage).I32(s.batteryLifeTime)
+            .I32(s.batteryFullLifeTime).I32(s.batteryLifePercent);
+    }
+
+    const QString path = PathOf("run.apd");
+    ASSERT_TRUE(WriteBatteryDataFile(path, Run(1, 91)).Ok());
+    const QByteArray written = Contents(path);
+    EXPECT_EQ(written.size(), 8 + 95 + 12 + 91 * 36);
+    EXPECT_EQ(written.toStdString(), expected.Str());
+
+    BatteryData loaded;
+    ASSERT_TRUE(ReadBatteryDataFile(WriteRaw(expected.Str()), &loaded).Ok());
+    EXPECT_EQ(loaded, Run(1, 91));
+}
+
+TEST_F(DataFileTest, ReaderIgnoresTheFormatNumberAndCutsTextsAtNul)
+{
+    Bytes b;
+    b.I32(7).I32(1);
+    b.Text(std::string("BAT\0junk", 8)).Text(std::string(259, 'm')).Text("").Text("").Text("");
+    for (int i = 0; i < 12; ++i)
+        b.I32(i);
+    b.I32(600).I32(0).I32(42);
+
+    BatteryData loaded;
+    const DataFileResult result = ReadBatteryDataFile(WriteRaw(b.Str()), &loaded);
+    ASSERT_TRUE(result.Ok()) << result.error.toStdString();
+    ASSERT_EQ(loaded.records.size(), 1u);
+    EXPECT_EQ(loaded.records[0].deviceName, "BAT");
+    EXPECT_EQ(loaded.records[0].manufacturer, std::string(259, 'm'));
+    EXPECT_EQ(loaded.records[0].defaultAlert2, 11);
+    EXPECT_EQ(loaded.runSeconds, 600);
+    EXPECT_EQ(loaded.tickCount, 42);
+    EXPECT_TRUE(loaded.samples.Empty());
+}
+
+TEST_F(DataFileTest, WriterCutsLongTextsAtACharacterBoundary)
+{
+    BatteryData data = Run(1, 0);
+    data.records[0].deviceName = std::string(300, 'x');
+    std::string accents;
+    for (int i = 0; i < 200; ++i)
+        accents += "\xC3\xA9"; // two bytes each
+    data.records[0].manufacturer = accents;
+
+    const QString path = PathOf("long.apd");
+    ASSERT_TRUE(WriteBatteryDataFile(path, data).Ok());
+    BatteryData loaded;
+    ASSERT_TRUE(ReadBatteryDataFile(path, &loaded).Ok());
+    EXPECT_EQ(loaded.records[0].deviceName, std::string(259, 'x'));
+    EXPECT_EQ(loaded.records[0].manufacturer, accents.substr(0, 258));
+}
+
+struct DamagedCase {
+    const char* name;
+    std::string bytes;
+    const char* message; // part of the error text
+};
+
+std::string Header(int32_t batteries)
+{
+    return Bytes().I32(100).I32(batteries).Str();
+}
+
+std::string OneBattery()
+{
+    Bytes b;
+    b.Raw(Header(1));
+    return AppendBatteryImage(b, "BAT0", 1000).Str();
+}
+
+std::vector<DamagedCase> DamagedFiles()
+{
+    return {
+        {"Empty", "", "past its end, while reading the format number"},
+        {"InsideFormatNumber", "\x64\x00", "past its end, while reading the format number"},
+        {"NoBatteryCount", Bytes().I32(100).Str(), "past its end, while reading the battery count"},
+        {"NegativeBatteryCount", Bytes().I32(100).I32(-1).I32(0).I32(0).I32(0).Str(),
+         "the battery count is negative (-1)"},
+        {"HugeBatteryCount", Bytes().I32(100).I32(INT32_MAX).I32(0).I32(0).I32(0).Str(),
+         "claims 2147483647 batteries"},
+        {"NegativeTextLength", Bytes().Raw(Header(1)).I32(-5).Raw(std::string(100, 'a')).Str(),
+         "the device name of battery 1 is -5 bytes long"},
+        {"TextTooLong", Bytes().Raw(Header(1)).Text(std::string(260, 'a')).Raw(std::string(100, 'a')).Str(),
+         "the device name of battery 1 is 260 bytes long"},
+        {"EndsInsideText", Bytes().Raw(OneBattery()).Cut(53).Str(),
+         "past its end, while reading the chemistry of battery 1"},
+        {"EndsInsideTextLength", Bytes().Raw(OneBattery()).Cut(61).Str(),
+         "past its end, while reading the chemistry of battery 1"},
+        {"EndsInsideBatteryNumbers", Bytes().Raw(OneBattery()).Cut(2).Str(),
+         "past its end, while reading battery 1"},
+        {"SecondBatteryMissing",
+         Bytes().I32(100).I32(2).Raw(OneBattery().substr(8)).Raw(std::string(60, '\0')).Str(),
+         "past its end, while reading battery 2"},
+        {"NoRunLength", OneBattery(), "past its end, while reading the run length"},
+        {"NoSampleCount", Bytes().Raw(OneBattery()).I32(900).Str(), "past its end, while reading the sample count"},
+        {"NoTickCount", Bytes().Raw(OneBattery()).I32(900).I32(0).Str(), "past its end, while reading the tick count"},
+        {"NegativeSampleCount", Bytes().Raw(OneBattery()).I32(900).I32(-3).I32(900).Str(),
+         "the sample count is negative (-3)"},
+        {"HugeSampleCount", Bytes().Raw(OneBattery()).I32(900).I32(0x10000000).I32(900).Raw(std::string(72, '\0')).Str(),
+         "claims 268435456 samples but has room for only 2"},
+        {"EndsInsideSample", Bytes().Raw(OneBattery()).I32(900).I32(2).I32(900).Raw(std::string(54, '\0')).Str(),
+         "claims 2 samples but has room for only 1"},
+    };
+}
+
+class DamagedFileTest : public DataFileTest, public ::testing::WithParamInterface<DamagedCase> {};
+
+TEST_P(DamagedFileTest, IsRejectedAndLeavesTheCallersDataAlone)
+{
+    const QString path = WriteRaw(GetParam().bytes, "damaged.apd");
+    const BatteryData before = Run(2, 14);
+    BatteryData held = before;
+
+    const DataFileResult result = ReadBatteryDataFile(path, &held);
+
+    EXPECT_EQ(result.status, DataFileStatus::Damaged);
+    EXPECT_NE(result.error.indexOf(QDir::toNativeSeparators(path)), -1) << result.error.toStdString();
+    EXPECT_NE(result.error.indexOf(QString::fromLatin1(GetParam().message)), -1) << result.error.toStdString();
+    EXPECT_EQ(held, before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, DamagedFileTest, ::testing::ValuesIn(DamagedFiles()),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(DataFileTest, MissingFileCannotBeOpenedAndChangesNothing)
+{
+    const BatteryData before = Run(1, 3);
+    BatteryData held = before;
+    const DataFileResult result = ReadBatteryDataFile(PathOf("absent.apd"), &held);
+    EXPECT_EQ(result.status, DataFileStatus::CannotOpen);
+    EXPECT_NE(result.error.indexOf(QStringLiteral("absent.apd")), -1);
+    EXPECT_EQ(held, before);
+}
+
+TEST_F(DataFileTest, SaveIntoMissingFolderReportsTheError)
+{
+    const QString path = PathOf("no/such/folder/run.apd");
+    const DataFileResult result = WriteBatteryDataFile(path, Run(1, 3));
+    EXPECT_FALSE(result.Ok());
+    EXPECT_NE(result.error.indexOf(QDir::toNativeSeparators(path)), -1) << result.error.toStdString();
+    EXPECT_FALSE(QFile::exists(path));
+}
+
+// A save that fails while writing: the file-size limit makes the write stop with EFBIG.
+TEST_F(DataFileTest, SaveFailingMidwayKeepsTheEarlierFile)
+{
+    const QString path = PathOf("run.apd");
+    ASSERT_TRUE(WriteBatteryDataFile(path, Run(1, 2)).Ok());
+    const QByteArray earlier = Contents(path);
+
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 4096;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const DataFileResult result = WriteBatteryDataFile(path, Run(2, 10000));
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_EQ(result.status, DataFileStatus::WriteFailed);
+    EXPECT_NE(result.error.indexOf(QStringLiteral("run.apd")), -1) << result.error.toStdString();
+    EXPECT_EQ(Contents(path), earlier);
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("run.apd")});
+}
+
+// Real file-system failures need a small file system of our own; that takes root.
+class SmallFileSystemTest : public DataFileTest {
+protected:
+    void SetUp() override
+    {
+        m_mountPoint = m_dir.filePath(QStringLiteral("mnt"));
+        QDir().mkpath(m_mountPoint);
+        if (::mount("tmpfs", m_mountPoint.toLocal8Bit().constData(), "tmpfs", 0, "size=64k") != 0)
+            GTEST_SKIP() << "cannot mount a small tmpfs here (" << std::strerror(errno) << ")";
+        m_mounted = true;
+    }
+    void TearDown() override
+    {
+        if (m_mounted)
+            ::umount(m_mountPoint.toLocal8Bit().constData());
+    }
+    bool Remount(unsigned long flags)
+    {
+        return ::mount("tmpfs", m_mountPoint.toLocal8Bit().constData(), "tmpfs", MS_REMOUNT | flags,
+                       "size=64k") == 0;
+    }
+
+    QString m_mountPoint;
+    bool m_mounted = false;
+};
+
+TEST_F(SmallFileSystemTest, FullDiskKeepsTheEarlierFile)
+{
+    const QString path = m_mountPoint + QStringLiteral("/run.apd");
+    ASSERT_TRUE(WriteBatteryDataFile(path, Run(1, 91)).Ok());
+    const QByteArray earlier = Contents(path);
+
+    const DataFileResult result = WriteBatteryDataFile(path, Run(1, 10000)); // 360 kB
+    EXPECT_EQ(result.status, DataFileStatus::WriteFailed);
+    EXPECT_NE(result.error.indexOf(QDir::toNativeSeparators(path)), -1) << result.error.toStdString();
+    EXPECT_EQ(Contents(path), earlier);
+    EXPECT_EQ(QDir(m_mountPoint).entryList(QDir::Files), QStringList{QStringLiteral("run.apd")});
+}
+
+TEST_F(SmallFileSystemTest, ReadOnlyFolderKeepsTheEarlierFile)
+{
+    const QString path = m_mountPoint + QStringLiteral("/run.apd");
+    ASSERT_TRUE(WriteBatteryDataFile(path, Run(1, 91)).Ok());
+    const QByteArray earlier = Contents(path);
+    if (!Remount(MS_RDONLY))
+        GTEST_SKIP() << "cannot remount the tmpfs read-only (" << std::strerror(errno) << ")";
+
+    const DataFileResult result = WriteBatteryDataFile(path, Run(2, 5));
+    EXPECT_EQ(result.status, DataFileStatus::CannotOpen);
+    EXPECT_NE(result.error.indexOf(QDir::toNativeSeparators(path)), -1) << result.error.toStdString();
+    EXPECT_EQ(Contents(path), earlier);
+}
+
+TEST(CompleteDataFileName, AppendsTheExtensionUnlessPresent)
+{
+    EXPECT_EQ(CompleteDataFileName("run"), "run.apd");
+    EXPECT_EQ(CompleteDataFileName("/home/me/run.apd"), "/home/me/run.apd");
+    EXPECT_EQ(CompleteDataFileName("RUN.APD"), "RUN.APD.apd");
+    EXPECT_EQ(CompleteDataFileName("old.apd.bak"), "old.apd.bak");
+    EXPECT_EQ(CompleteDataFileName("runs.apd/monday"), "runs.apd/monday");
+    EXPECT_EQ(CompleteDataFileName("run.ap"), "run.ap.apd");
+}
+
+} // namespace
+} // namespace ampora
