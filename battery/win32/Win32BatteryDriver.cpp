@@ -6,7 +6,7 @@
 #include <winioctl.h>
 // Defines (rather than only declares) GUID_DEVICE_BATTERY, which no import library holds.
 #include <initguid.h>
-#include <poclass.h>
+#include <batclass.h>
 
 #include <algorithm>
 #include <cstddef>
