@@ -96,7 +96,7 @@ constexpr int RRow(int i) { return 14 + i * 13; }
 const DialogTemplate kBatteryInfo{182, 359, 180, "Battery info", {
     {1123, K::GroupBox, 7, 3, 172, 166, "Name"},
     {1124, K::GroupBox, 10, 40, 166, 124, "Properties"},
-    {1125, K::GroupBox, 184, 3, 168, 145, "Current state"},
+    {1125, K::GroupBox, 184, 3, 168, 137, "Current state"},
     {1054, K::Label, 14, LRow(0) + 2, 72, 8, "Manufacturer:"},
     {1058, K::ReadOnlyEdit, 88, LRow(0), 84, 12, ""},
     {1055, K::Label, 14, LRow(1) + 2, 72, 8, "Device name:"},
@@ -135,8 +135,8 @@ const DialogTemplate kBatteryInfo{182, 359, 180, "Battery info", {
     {1087, K::ReadOnlyEdit, 260, RRow(7), 86, 12, ""},
     {1073, K::Label, 191, RRow(8) + 2, 66, 8, "Cycles:"},
     {1088, K::ReadOnlyEdit, 260, RRow(8), 86, 12, ""},
-    {1, K::DefaultButton, 246, 158, 50, 14, "OK"},
-    {1104, K::PushButton, 302, 158, 50, 14, "Help"},
+    {1, K::DefaultButton, 246, 155, 50, 14, "OK"},
+    {1104, K::PushButton, 302, 155, 50, 14, "Help"},
 }};
 
 } // namespace
