@@ -17,47 +17,28 @@
 //                autosuspend is off): only then does the kernel stop the platters by
 //                itself. Virtual disks have no device and never count.
 // - fan throttle tolerance: no Linux source, the query always fails.
+#include "battery/sysfs/SysfsAttributes.h"
 #include "battery/sysfs/SysfsBackend.h"
+#include "battery/sysfs/SysfsConvert.h"
 
-#include <charconv>
+#include <algorithm>
+#include <cmath>
 #include <filesystem>
-#include <fstream>
 #include <optional>
-#include <sstream>
 
 namespace ampora {
 namespace {
 
 namespace fs = std::filesystem;
 
-// An attribute's text without the trailing newline; nothing when it cannot be read.
-std::optional<std::string> ReadAttribute(const fs::path& file)
+// A non-negative decimal attribute; missing, garbage or negative count as unreadable.
+std::optional<uint64_t> ReadNumber(const fs::path& folder, const std::string& name)
 {
-    std::ifstream in(file, std::ios::binary);
-    if (!in)
+    const std::optional<std::string> text = ReadAttribute(folder.string(), name);
+    const std::optional<int64_t> value = text ? ParseInteger(*text) : std::nullopt;
+    if (!value || *value < 0)
         return std::nullopt;
-    std::ostringstream text;
-    text << in.rdbuf();
-    if (in.bad())
-        return std::nullopt;
-    std::string s = text.str();
-    while (!s.empty() && (s.back() == '\n' || s.back() == ' '))
-        s.pop_back();
-    return s;
-}
-
-// A decimal attribute; garbage, a sign or an overflow count as unreadable.
-std::optional<uint64_t> ReadNumber(const fs::path& file)
-{
-    const std::optional<std::string> text = ReadAttribute(file);
-    if (!text || text->empty())
-        return std::nullopt;
-    uint64_t value = 0;
-    const char* end = text->data() + text->size();
-    const auto [ptr, ec] = std::from_chars(text->data(), end, value);
-    if (ec != std::errc() || ptr != end)
-        return std::nullopt;
-    return value;
+    return static_cast<uint64_t>(*value);
 }
 
 bool IsDirectory(const fs::path& p)
@@ -81,12 +62,13 @@ uint32_t KhzToMhz(uint64_t khz)
     return static_cast<uint32_t>(std::min<uint64_t>((khz + 500) / 1000, UINT32_MAX));
 }
 
-// A frequency as a percentage of the maximum, 0..100.
+// A frequency as a percentage of the maximum, 0..100 (in floating point: a kernel number
+// times 100 may not fit in 64 bits).
 uint8_t Percent(uint64_t khz, uint64_t maxKhz)
 {
     if (maxKhz == 0)
         return 0;
-    return static_cast<uint8_t>(std::min<uint64_t>((khz * 100 + maxKhz / 2) / maxKhz, 100));
+    return static_cast<uint8_t>(std::min(100.0, std::round(100.0 * double(khz) / double(maxKhz))));
 }
 
 class SysfsPowerInformation final : public PowerInformation {
@@ -98,14 +80,14 @@ public:
 
     bool QueryProcessor(ProcessorPowerInformation* info) override
     {
-        const auto maxKhz = ReadNumber(m_cpufreq / "cpuinfo_max_freq");
-        const auto curKhz = ReadNumber(m_cpufreq / "scaling_cur_freq");
+        const auto maxKhz = ReadNumber(m_cpufreq, "cpuinfo_max_freq");
+        const auto curKhz = ReadNumber(m_cpufreq, "scaling_cur_freq");
         if (!info || !maxKhz || !curKhz)
             return false;
         *info = ProcessorPowerInformation{};
         info->MaxMhz = KhzToMhz(*maxKhz);
         info->CurrentMhz = KhzToMhz(*curKhz);
-        info->MhzLimit = KhzToMhz(ReadNumber(m_cpufreq / "scaling_max_freq").value_or(*maxKhz));
+        info->MhzLimit = KhzToMhz(ReadNumber(m_cpufreq, "scaling_max_freq").value_or(*maxKhz));
         return true;
     }
 
@@ -116,11 +98,11 @@ public:
         *caps = PowerCapabilities{};
         caps->UpsPresent = UpsPresent();
         caps->ProcessorThrottle = IsDirectory(m_cpufreq);
-        if (const auto maxKhz = ReadNumber(m_cpufreq / "cpuinfo_max_freq")) {
+        if (const auto maxKhz = ReadNumber(m_cpufreq, "cpuinfo_max_freq")) {
             caps->ProcessorMinThrottle =
-                Percent(ReadNumber(m_cpufreq / "scaling_min_freq").value_or(0), *maxKhz);
+                Percent(ReadNumber(m_cpufreq, "scaling_min_freq").value_or(0), *maxKhz);
             caps->ProcessorMaxThrottle =
-                Percent(ReadNumber(m_cpufreq / "scaling_max_freq").value_or(*maxKhz), *maxKhz);
+                Percent(ReadNumber(m_cpufreq, "scaling_max_freq").value_or(*maxKhz), *maxKhz);
         }
         caps->ThermalControl = ThermalZonePresent();
         caps->VideoDimPresent = !Entries(m_root / "class/backlight").empty();
@@ -135,7 +117,7 @@ private:
     bool UpsPresent() const
     {
         for (const fs::path& supply : Entries(m_root / "class/power_supply"))
-            if (ReadAttribute(supply / "type") == "UPS")
+            if (CleanText(ReadAttribute(supply.string(), "type").value_or("")) == "UPS")
                 return true;
         return false;
     }
@@ -151,9 +133,9 @@ private:
     bool SpinDownDiskPresent() const
     {
         for (const fs::path& disk : Entries(m_root / "block")) {
-            const bool rotational = ReadNumber(disk / "queue/rotational") == 1u;
-            const bool removable = ReadNumber(disk / "removable") == 1u;
-            const bool idleTimer = ReadNumber(disk / "device/power/autosuspend_delay_ms").has_value();
+            const bool rotational = ReadNumber(disk / "queue", "rotational") == 1u;
+            const bool removable = ReadNumber(disk, "removable") == 1u;
+            const bool idleTimer = ReadNumber(disk / "device/power", "autosuspend_delay_ms").has_value();
             if (rotational && !removable && idleTimer)
                 return true;
         }
