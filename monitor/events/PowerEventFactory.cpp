@@ -48,7 +48,7 @@ std::unique_ptr<PowerEventSource> MakeStandBySource(const QDBusConnection& bus)
     return logind->IsListening() ? std::move(logind) : nullptr;
 }
 
-std::unique_ptr<PowerEventSource> MakeStatusSource(const QDBusConnection& bus, const QString& sysfsRoot)
+std::unique_ptr<PowerEventSource> MakeStatusSource(const QDBusConnection& bus, const std::string& sysfsRoot)
 {
     if (IsNameReachable(bus, QStringLiteral("org.freedesktop.UPower"))) {
         auto upower = std::make_unique<UPowerEvents>(bus);
@@ -60,7 +60,7 @@ std::unique_ptr<PowerEventSource> MakeStatusSource(const QDBusConnection& bus, c
 
 } // namespace
 
-std::unique_ptr<PowerEventSource> MakeBusPowerEventSource(const QDBusConnection& bus, const QString& sysfsRoot,
+std::unique_ptr<PowerEventSource> MakeBusPowerEventSource(const QDBusConnection& bus, const std::string& sysfsRoot,
                                                           QObject* parent)
 {
     return std::make_unique<CompositePowerEvents>(MakeStandBySource(bus), MakeStatusSource(bus, sysfsRoot), parent);
@@ -71,7 +71,7 @@ std::unique_ptr<PowerEventSource> MakePowerEventSource(QObject* parent)
 #ifdef _WIN32
     return MakeWin32PowerEvents(parent);
 #else
-    return MakeBusPowerEventSource(QDBusConnection::systemBus(), QString::fromStdString(SysfsRoot()), parent);
+    return MakeBusPowerEventSource(QDBusConnection::systemBus(), SysfsRoot(), parent);
 #endif
 }
 

@@ -1,13 +1,13 @@
 #pragma once
-// Chooses the power-event source of this platform: on Linux logind (stand-by) and UPower or
-// the kernel's power-supply notifications (power status) on the system bus, with a light
-// poll of the sysfs tree where no bus is reachable; on Windows the power broadcasts.
+// Chooses the power-event source of this platform: on Linux logind (stand-by) and UPower
+// (power status) on the system bus, with a light poll of the sysfs tree for the power status
+// where UPower cannot be reached; on Windows the power broadcasts.
 #include "monitor/events/PowerEvents.h"
 
 #include <QDBusConnection>
-#include <QString>
 
 #include <memory>
+#include <string>
 
 namespace ampora {
 
@@ -18,7 +18,7 @@ std::unique_ptr<PowerEventSource> MakePowerEventSource(QObject* parent = nullptr
 // The Linux choice on `bus` (tests pass a private one): stand-by from logind when its name is
 // on the bus or can be started by it; status changes from UPower likewise, else from a poll
 // of <sysfsRoot>/class/power_supply. Only the bus itself is asked, with a short time-out.
-std::unique_ptr<PowerEventSource> MakeBusPowerEventSource(const QDBusConnection& bus, const QString& sysfsRoot,
+std::unique_ptr<PowerEventSource> MakeBusPowerEventSource(const QDBusConnection& bus, const std::string& sysfsRoot,
                                                           QObject* parent = nullptr);
 
 // A source that only emits what a test tells it to.

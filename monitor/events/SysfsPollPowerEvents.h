@@ -1,41 +1,28 @@
 #pragma once
 // Power status changes where nothing on a bus reports them (containers, machines without a
 // system bus or UPower): a light poll of <root>/class/power_supply that reports a change of
-// the AC state or of the number of batteries. It never reports stand-by.
+// the AC line status or of the number of batteries. It never reports stand-by.
+#include "battery/sysfs/SysfsAttributes.h"
 #include "monitor/events/PowerEvents.h"
 
-#include <QString>
 #include <QTimer>
 
 #include <chrono>
+#include <cstdint>
+#include <string>
 #include <vector>
 
 namespace ampora {
 
-// One entry of <root>/class/power_supply as the kernel wrote it: each attribute trimmed,
-// empty when the file is missing or unreadable.
-struct PowerSupplyEntry {
-    QString type;
-    QString scope;
-    QString online;
-    QString present;
-};
-
-enum class AcLineState { Offline, Online, Unknown };
-
 struct PowerSupplyState {
-    AcLineState ac = AcLineState::Unknown;
-    int batteries = 0;
+    uint8_t acLineStatus = 255; // as in the system power status: 0 off, 1 on, 255 unknown
+    int batteries = 0;          // the computer's batteries that are present
     bool operator==(const PowerSupplyState&) const = default;
 };
 
-// What the poll compares. Supplies of scope Device (mice, headsets) never count. AC is Online
-// when any non-battery supply reads a non-zero `online`, Offline when at least one reads 0 and
-// none is online, Unknown without a readable one. A battery counts unless `present` is 0.
-PowerSupplyState PowerSupplyStateOf(const std::vector<PowerSupplyEntry>& entries);
-
-// Reads every entry of <root>/class/power_supply in name order; none when it is missing.
-std::vector<PowerSupplyEntry> ReadPowerSupplyEntries(const QString& root);
+// What the poll compares, judged as the sysfs back end judges the same tree, so a change is
+// reported exactly when the panel's power source or the battery count would differ.
+PowerSupplyState PowerSupplyStateOf(const std::vector<SupplyAttributes>& supplies);
 
 class SysfsPollPowerEvents : public PowerEventSource {
     Q_OBJECT
@@ -43,7 +30,7 @@ public:
     static constexpr std::chrono::milliseconds kDefaultInterval{3000};
 
     // Reads the state once now, then every `interval` on a coarse timer.
-    explicit SysfsPollPowerEvents(QString root, std::chrono::milliseconds interval = kDefaultInterval,
+    explicit SysfsPollPowerEvents(std::string root, std::chrono::milliseconds interval = kDefaultInterval,
                                   QObject* parent = nullptr);
 
     // Reads the tree and emits powerStatusChanged when the state differs from the last read.
@@ -52,7 +39,9 @@ public:
     PowerSupplyState LastState() const { return m_state; }
 
 private:
-    QString m_root;
+    PowerSupplyState ReadState() const;
+
+    std::string m_root;
     PowerSupplyState m_state;
     QTimer m_timer;
 };
