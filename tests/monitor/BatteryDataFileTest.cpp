@@ -84,7 +84,7 @@ Sample SampleAt(int32_t tick)
                   100 - tick / 10};
 }
 
-BatteryData Run(int batteries, int samples)
+BatteryData SavedRun(int batteries, int samples)
 {
     BatteryData data;
     for (int i = 0; i < batteries; ++i)
@@ -122,7 +122,7 @@ TEST_F(DataFileTest, RoundTripWithOneAndTwoBatteries)
 {
     for (int batteries : {1, 2}) {
         SCOPED_TRACE(batteries);
-        BatteryData saved = Run(batteries, 91);
+        BatteryData saved = SavedRun(batteries, 91);
         saved.records[0].estimatedTime = 4000; // not stored
         saved.records[0].manufactureYear = 2020;
         const QString path = PathOf("run.apd");
@@ -151,14 +151,14 @@ TEST_F(DataFileTest, FifteenMinuteRunWithOneBatteryHasTheDocumentedLayout)
     }
 
     const QString path = PathOf("run.apd");
-    ASSERT_TRUE(WriteBatteryDataFile(path, Run(1, 91)).Ok());
+    ASSERT_TRUE(WriteBatteryDataFile(path, SavedRun(1, 91)).Ok());
     const QByteArray written = Contents(path);
     EXPECT_EQ(written.size(), 8 + 95 + 12 + 91 * 36);
     EXPECT_EQ(written.toStdString(), expected.Str());
 
     BatteryData loaded;
     ASSERT_TRUE(ReadBatteryDataFile(WriteRaw(expected.Str()), &loaded).Ok());
-    EXPECT_EQ(loaded, Run(1, 91));
+    EXPECT_EQ(loaded, SavedRun(1, 91));
 }
 
 TEST_F(DataFileTest, ReaderIgnoresTheFormatNumberAndCutsTextsAtNul)
@@ -184,7 +184,7 @@ TEST_F(DataFileTest, ReaderIgnoresTheFormatNumberAndCutsTextsAtNul)
 
 TEST_F(DataFileTest, WriterCutsLongTextsAtACharacterBoundary)
 {
-    BatteryData data = Run(1, 0);
+    BatteryData data = SavedRun(1, 0);
     data.records[0].deviceName = std::string(300, 'x');
     std::string accents;
     for (int i = 0; i < 200; ++i)
@@ -204,6 +204,11 @@ struct DamagedCase {
     std::string bytes;
     const char* message; // part of the error text
 };
+
+void PrintTo(const DamagedCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 std::string Header(int32_t batteries)
 {
@@ -231,10 +236,11 @@ std::vector<DamagedCase> DamagedFiles()
          "the device name of battery 1 is -5 bytes long"},
         {"TextTooLong", Bytes().Raw(Header(1)).Text(std::string(260, 'a')).Raw(std::string(100, 'a')).Str(),
          "the device name of battery 1 is 260 bytes long"},
-        {"EndsInsideText", Bytes().Raw(OneBattery()).Cut(53).Str(),
+        {"EndsInsideText",
+         Bytes().Raw(Header(1)).Text("BAT0").Text("Maker").Text("SN").Text("").I32(100).Raw(std::string(60, 'c')).Str(),
          "past its end, while reading the chemistry of battery 1"},
-        {"EndsInsideTextLength", Bytes().Raw(OneBattery()).Cut(61).Str(),
-         "past its end, while reading the chemistry of battery 1"},
+        {"EndsInsideTextLength", Bytes().Raw(Header(1)).Text(std::string(80, 'd')).Raw(std::string("\x05\x00", 2)).Str(),
+         "past its end, while reading the manufacturer of battery 1"},
         {"EndsInsideBatteryNumbers", Bytes().Raw(OneBattery()).Cut(2).Str(),
          "past its end, while reading battery 1"},
         {"SecondBatteryMissing",
@@ -257,7 +263,7 @@ class DamagedFileTest : public DataFileTest, public ::testing::WithParamInterfac
 TEST_P(DamagedFileTest, IsRejectedAndLeavesTheCallersDataAlone)
 {
     const QString path = WriteRaw(GetParam().bytes, "damaged.apd");
-    const BatteryData before = Run(2, 14);
+    const BatteryData before = SavedRun(2, 14);
     BatteryData held = before;
 
     const DataFileResult result = ReadBatteryDataFile(path, &held);
@@ -273,7 +279,7 @@ INSTANTIATE_TEST_SUITE_P(Files, DamagedFileTest, ::testing::ValuesIn(DamagedFile
 
 TEST_F(DataFileTest, MissingFileCannotBeOpenedAndChangesNothing)
 {
-    const BatteryData before = Run(1, 3);
+    const BatteryData before = SavedRun(1, 3);
     BatteryData held = before;
     const DataFileResult result = ReadBatteryDataFile(PathOf("absent.apd"), &held);
     EXPECT_EQ(result.status, DataFileStatus::CannotOpen);
@@ -284,7 +290,7 @@ TEST_F(DataFileTest, MissingFileCannotBeOpenedAndChangesNothing)
 TEST_F(DataFileTest, SaveIntoMissingFolderReportsTheError)
 {
     const QString path = PathOf("no/such/folder/run.apd");
-    const DataFileResult result = WriteBatteryDataFile(path, Run(1, 3));
+    const DataFileResult result = WriteBatteryDataFile(path, SavedRun(1, 3));
     EXPECT_FALSE(result.Ok());
     EXPECT_NE(result.error.indexOf(QDir::toNativeSeparators(path)), -1) << result.error.toStdString();
     EXPECT_FALSE(QFile::exists(path));
@@ -294,7 +300,7 @@ TEST_F(DataFileTest, SaveIntoMissingFolderReportsTheError)
 TEST_F(DataFileTest, SaveFailingMidwayKeepsTheEarlierFile)
 {
     const QString path = PathOf("run.apd");
-    ASSERT_TRUE(WriteBatteryDataFile(path, Run(1, 2)).Ok());
+    ASSERT_TRUE(WriteBatteryDataFile(path, SavedRun(1, 2)).Ok());
     const QByteArray earlier = Contents(path);
 
     rlimit saved{};
@@ -303,7 +309,7 @@ TEST_F(DataFileTest, SaveFailingMidwayKeepsTheEarlierFile)
     rlimit small = saved;
     small.rlim_cur = 4096;
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const DataFileResult result = WriteBatteryDataFile(path, Run(2, 10000));
+    const DataFileResult result = WriteBatteryDataFile(path, SavedRun(2, 10000));
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
 
@@ -342,10 +348,10 @@ protected:
 TEST_F(SmallFileSystemTest, FullDiskKeepsTheEarlierFile)
 {
     const QString path = m_mountPoint + QStringLiteral("/run.apd");
-    ASSERT_TRUE(WriteBatteryDataFile(path, Run(1, 91)).Ok());
+    ASSERT_TRUE(WriteBatteryDataFile(path, SavedRun(1, 91)).Ok());
     const QByteArray earlier = Contents(path);
 
-    const DataFileResult result = WriteBatteryDataFile(path, Run(1, 10000)); // 360 kB
+    const DataFileResult result = WriteBatteryDataFile(path, SavedRun(1, 10000)); // 360 kB
     EXPECT_EQ(result.status, DataFileStatus::WriteFailed);
     EXPECT_NE(result.error.indexOf(QDir::toNativeSeparators(path)), -1) << result.error.toStdString();
     EXPECT_EQ(Contents(path), earlier);
@@ -355,12 +361,12 @@ TEST_F(SmallFileSystemTest, FullDiskKeepsTheEarlierFile)
 TEST_F(SmallFileSystemTest, ReadOnlyFolderKeepsTheEarlierFile)
 {
     const QString path = m_mountPoint + QStringLiteral("/run.apd");
-    ASSERT_TRUE(WriteBatteryDataFile(path, Run(1, 91)).Ok());
+    ASSERT_TRUE(WriteBatteryDataFile(path, SavedRun(1, 91)).Ok());
     const QByteArray earlier = Contents(path);
     if (!Remount(MS_RDONLY))
         GTEST_SKIP() << "cannot remount the tmpfs read-only (" << std::strerror(errno) << ")";
 
-    const DataFileResult result = WriteBatteryDataFile(path, Run(2, 5));
+    const DataFileResult result = WriteBatteryDataFile(path, SavedRun(2, 5));
     EXPECT_EQ(result.status, DataFileStatus::CannotOpen);
     EXPECT_NE(result.error.indexOf(QDir::toNativeSeparators(path)), -1) << result.error.toStdString();
     EXPECT_EQ(Contents(path), earlier);
