@@ -34,6 +34,32 @@ QString Capacity(int32_t mWh)
     return QString::asprintf("%d mWh", mWh);
 }
 
+QString TextOrNotAvailable(const std::string& text)
+{
+    return text.empty() ? NotAvailable() : QString::fromStdString(text);
+}
+
+// The stored number without a unit; 0 is unknown.
+QString TemperatureText(int32_t temperature)
+{
+    return temperature == 0 ? NotAvailable() : Number(temperature);
+}
+
+QString AlertLevelsText(int32_t warning, int32_t low)
+{
+    return QString::asprintf("W: %d / L: %d", warning, low);
+}
+
+QString CycleCountText(int32_t cycleCount)
+{
+    return cycleCount == 0 ? LoadQString(IDS_NOT_SUPPORTED) : Number(cycleCount);
+}
+
+QString YesNoText(bool yes)
+{
+    return LoadQString(yes ? IDS_YES : IDS_NO);
+}
+
 // The same fields, every one "N/A": a failed query fills exactly the fields it would have.
 std::vector<FieldText> AllNotAvailable(std::vector<FieldText> fields)
 {
@@ -43,11 +69,6 @@ std::vector<FieldText> AllNotAvailable(std::vector<FieldText> fields)
 }
 
 } // namespace
-
-QString TextOrNotAvailable(const std::string& text)
-{
-    return text.empty() ? NotAvailable() : QString::fromStdString(text);
-}
 
 QString PowerStateText(int32_t powerState, int32_t fullChargedCapacity)
 {
@@ -80,29 +101,9 @@ QString ManufactureDateText(int32_t day, int32_t month, int32_t year)
     return QString::asprintf("%d:%d:%d", day, month, year);
 }
 
-QString TemperatureText(int32_t temperature)
-{
-    return temperature == 0 ? NotAvailable() : Number(temperature);
-}
-
 QString ChargeRateText(int32_t rate, int32_t fullChargedCapacity)
 {
     return RateIsShown(rate, fullChargedCapacity) ? QString::asprintf("%d mW", rate) : NotAvailable();
-}
-
-QString AlertLevelsText(int32_t warning, int32_t low)
-{
-    return QString::asprintf("W: %d / L: %d", warning, low);
-}
-
-QString CycleCountText(int32_t cycleCount)
-{
-    return cycleCount == 0 ? LoadQString(IDS_NOT_SUPPORTED) : Number(cycleCount);
-}
-
-QString YesNoText(bool yes)
-{
-    return LoadQString(yes ? IDS_YES : IDS_NO);
 }
 
 std::vector<FieldText> BatteryInfoFieldTexts(const BatteryRecord& r)

@@ -45,9 +45,6 @@ enum BatteryInfoField : int {
     IDC_BI_CHARGE_RATE = 1090,
 };
 
-// The record's text, or "N/A" when it is empty.
-QString TextOrNotAvailable(const std::string& text);
-
 // One space-terminated word per power-state bit (on line, discharging, charging, critical),
 // empty when no bit is set; "Not present" when the full-charged capacity is 0.
 QString PowerStateText(int32_t powerState, int32_t fullChargedCapacity);
@@ -59,15 +56,8 @@ QString EstimatedTimeText(int32_t estimatedTime);
 // "day:month:year", or "N/A" when any of the three is 0.
 QString ManufactureDateText(int32_t day, int32_t month, int32_t year);
 
-// The stored number without a unit, or "N/A" when it is 0 (unknown).
-QString TemperatureText(int32_t temperature);
-
 // "%d mW" when the rate is shown at all (RateIsShown of the panel texts), else "N/A".
 QString ChargeRateText(int32_t rate, int32_t fullChargedCapacity);
-
-QString AlertLevelsText(int32_t warning, int32_t low); // "W: %d / L: %d"
-QString CycleCountText(int32_t cycleCount);           // "Not supported" for 0
-QString YesNoText(bool yes);
 
 // All nineteen value fields of the Battery info dialog for one record, in writing order.
 std::vector<FieldText> BatteryInfoFieldTexts(const BatteryRecord& record);
@@ -88,9 +78,9 @@ enum SysInfoField : int {
     IDC_SI_CURRENT_MHZ = 1043,
     IDC_SI_MAX_MHZ = 1042,
 };
+
 // Each function gives its own query's fields; an empty optional (the query failed) gives
 // "N/A" in exactly those fields.
-
 std::vector<FieldText> ProcessorFieldTexts(const std::optional<ProcessorPowerInformation>& info);
 std::vector<FieldText> CapabilityFieldTexts(const std::optional<PowerCapabilities>& caps);
 std::vector<FieldText> PolicyFieldTexts(const std::optional<uint8_t>& fanThrottleTolerance);

@@ -246,6 +246,13 @@ TEST_F(SysInfoDialog, CaptionsAndAllElevenFields)
     EXPECT_EQ(Texts(dlg, kSysInfoFields), m_all);
 }
 
+TEST_F(SysInfoDialog, WithoutSourceEveryFieldIsNotAvailable)
+{
+    CSysInfo dlg(nullptr);
+    dlg.show();
+    EXPECT_EQ(Texts(dlg, kSysInfoFields), AllNotAvailable(kSysInfoFields));
+}
+
 TEST_F(SysInfoDialog, ProcessorQueryFailingAlone)
 {
     m_fake.FailProcessor();

@@ -28,6 +28,7 @@ struct TreeCase {
     std::optional<std::pair<uint32_t, uint32_t>> mhz; // max, current; none: the query fails
     std::optional<Caps> caps;
 };
+void PrintTo(const TreeCase& c, std::ostream* os) { *os << c.tree; }
 
 class SysfsPowerInformationTree : public testing::TestWithParam<TreeCase> {};
 
