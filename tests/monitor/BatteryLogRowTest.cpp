@@ -28,6 +28,11 @@ struct RowCase {
     const char* row;
 };
 
+void PrintTo(const RowCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class BuildLogRowTest : public ::testing::TestWithParam<RowCase> {};
 
 TEST_P(BuildLogRowTest, MatchesTheBytes)

@@ -13,6 +13,11 @@ struct FlagCase {
     const char* text;
 };
 
+void PrintTo(const FlagCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class BatteryStatusTextTest : public ::testing::TestWithParam<FlagCase> {};
 
 TEST_P(BatteryStatusTextTest, JoinsTheWordsOfTheSetBits)
@@ -59,6 +64,11 @@ struct RateCase {
     int32_t fullCapacity;
     const char* text;
 };
+
+void PrintTo(const RateCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class RateTextTest : public ::testing::TestWithParam<RateCase> {};
 
