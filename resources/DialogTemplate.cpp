@@ -90,7 +90,10 @@ QWidget* MakeControl(QDialog* dialog, const ControlTemplate& c)
 
 void BuildDialog(QDialog* dialog, const DialogTemplate& tmpl)
 {
-    const QFont font = dialog->font();
+    // Templates are laid out for an 8-point dialog font.
+    QFont font = dialog->font();
+    font.setPointSize(8);
+    dialog->setFont(font);
     dialog->setWindowTitle(QString::fromUtf8(tmpl.caption));
     QWidget* previous = nullptr;
     std::vector<QWidget*> groups;
