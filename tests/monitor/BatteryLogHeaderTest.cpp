@@ -17,6 +17,22 @@ const std::string kTitles =
     "\r\n \r\n Date\t\tTime\t\tCharge (%)\t\tTotal capacity\t\tCurrent capacity\tCharge capacity"
     "\t\tVolt\t\t\tRemainig time\t\tTotal time";
 
+// FakeBattery::Typical() described as battery nr. 1, its unique id written as given.
+std::string TypicalFirstBattery(const std::string& uniqueId)
+{
+    return "Battery nr. 1 description \r\n---------------------------------\r\n"
+           "Device name:\t\tFake Battery \r\n"
+           "Uniq ID:\t\t" + uniqueId + " \r\n"
+           "Manufacture:\t\tAmpora Labs \r\n"
+           "Serial number:\t\tSN-0001 \r\n"
+           "Chemistry:\t\tLithium Ion \r\n"
+           "Design capacity:\t50000 \r\n"
+           "Total capacity:\t\t48000 \r\n"
+           "Voltage:\t\t12000 \r\n"
+           "Allert W/L:\t\t2400 / 4800 \r\n"
+           "Rechargeable :\t\tYes \r\n\r\n";
+}
+
 class LogHeaderTest : public ::testing::Test {
 protected:
     // Enumerates the fake's batteries and writes the header into memory.
@@ -54,17 +70,7 @@ TEST_F(LogHeaderTest, MissingUniqueIdIsWrittenAsQuestionMark)
 
     EXPECT_EQ(Header(),
               "Nr. battery detected: 1 \r\n \r\n"
-              "Battery nr. 1 description \r\n---------------------------------\r\n"
-              "Device name:\t\tFake Battery \r\n"
-              "Uniq ID:\t\t? \r\n"
-              "Manufacture:\t\tAmpora Labs \r\n"
-              "Serial number:\t\tSN-0001 \r\n"
-              "Chemistry:\t\tLithium Ion \r\n"
-              "Design capacity:\t50000 \r\n"
-              "Total capacity:\t\t48000 \r\n"
-              "Voltage:\t\t12000 \r\n"
-              "Allert W/L:\t\t2400 / 4800 \r\n"
-              "Rechargeable :\t\tYes \r\n\r\n" + kTitles);
+              + TypicalFirstBattery("?") + kTitles);
     ASSERT_EQ(m_records.size(), 1u);
     EXPECT_EQ(m_records[0].uniqueId, "");
     EXPECT_EQ(m_records[0].deviceName, "Fake Battery");
@@ -82,17 +88,7 @@ TEST_F(LogHeaderTest, TwoBatteriesAreDescribedInOrder)
 
     EXPECT_EQ(Header(),
               "Nr. battery detected: 2 \r\n \r\n"
-              "Battery nr. 1 description \r\n---------------------------------\r\n"
-              "Device name:\t\tFake Battery \r\n"
-              "Uniq ID:\t\tAmpora Labs-Fake Battery-SN-0001 \r\n"
-              "Manufacture:\t\tAmpora Labs \r\n"
-              "Serial number:\t\tSN-0001 \r\n"
-              "Chemistry:\t\tLithium Ion \r\n"
-              "Design capacity:\t50000 \r\n"
-              "Total capacity:\t\t48000 \r\n"
-              "Voltage:\t\t12000 \r\n"
-              "Allert W/L:\t\t2400 / 4800 \r\n"
-              "Rechargeable :\t\tYes \r\n\r\n"
+              + TypicalFirstBattery("Ampora Labs-Fake Battery-SN-0001") +
               "Battery nr. 2 description \r\n---------------------------------\r\n"
               "Device name:\t\tSecond \r\n"
               "Uniq ID:\t\tU2 \r\n"
