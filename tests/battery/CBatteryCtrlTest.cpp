@@ -4,6 +4,8 @@
 #include "battery/CBatteryCtrl.h"
 #include "battery/fake/FakeBackend.h"
 
+#include "TableRows.h"
+
 #include <gtest/gtest.h>
 
 namespace ampora {

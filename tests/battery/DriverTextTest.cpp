@@ -2,6 +2,8 @@
 #include "battery/CBatteryCtrl.h"
 #include "battery/DriverText.h"
 
+#include "TableRows.h"
+
 #include <gtest/gtest.h>
 
 namespace ampora {

@@ -3,6 +3,8 @@
 #include "battery/DriverText.h"
 #include "battery/sysfs/SysfsConvert.h"
 
+#include "TableRows.h"
+
 #include <gtest/gtest.h>
 
 namespace ampora {
