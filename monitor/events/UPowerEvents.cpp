@@ -1,7 +1,6 @@
 #include "monitor/events/UPowerEvents.h"
 
 #include <QDBusMessage>
-#include <QDBusObjectPath>
 #include <QDBusPendingCall>
 
 namespace ampora {
@@ -41,9 +40,9 @@ UPowerEvents::UPowerEvents(const QDBusConnection& bus, std::chrono::milliseconds
     // Naming the service makes QtDBus accept the signals only from the name's owner; the
     // empty path takes PropertiesChanged of the daemon and of every device.
     const bool added = m_bus.connect(kService, kPath, kDaemonInterface, QStringLiteral("DeviceAdded"), this,
-                                     SLOT(OnDeviceAddedOrRemoved(QDBusObjectPath)));
+                                     SLOT(OnDeviceAddedOrRemoved()));
     const bool removed = m_bus.connect(kService, kPath, kDaemonInterface, QStringLiteral("DeviceRemoved"), this,
-                                       SLOT(OnDeviceAddedOrRemoved(QDBusObjectPath)));
+                                       SLOT(OnDeviceAddedOrRemoved()));
     const bool properties = m_bus.connect(kService, QString(), QStringLiteral("org.freedesktop.DBus.Properties"),
                                           QStringLiteral("PropertiesChanged"), this,
                                           SLOT(OnPropertiesChanged(QString, QVariantMap, QStringList, QDBusMessage)));
@@ -54,7 +53,7 @@ UPowerEvents::UPowerEvents(const QDBusConnection& bus, std::chrono::milliseconds
                                                    QStringLiteral("Ping")));
 }
 
-void UPowerEvents::OnDeviceAddedOrRemoved(const QDBusObjectPath&)
+void UPowerEvents::OnDeviceAddedOrRemoved()
 {
     NoteChange();
 }

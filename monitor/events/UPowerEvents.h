@@ -13,7 +13,6 @@
 #include <chrono>
 
 class QDBusMessage;
-class QDBusObjectPath;
 
 namespace ampora {
 
@@ -33,8 +32,9 @@ public:
     bool IsListening() const { return m_listening; }
 
 private slots:
-    // QtDBus binds bus signals by slot signature only, hence slots here.
-    void OnDeviceAddedOrRemoved(const QDBusObjectPath& device);
+    // QtDBus binds bus signals by slot signature only, hence slots here. Which device came
+    // or went does not matter: the main dialog counts the batteries itself.
+    void OnDeviceAddedOrRemoved();
     void OnPropertiesChanged(const QString& interfaceName, const QVariantMap& changed, const QStringList& invalidated,
                              const QDBusMessage& message);
 

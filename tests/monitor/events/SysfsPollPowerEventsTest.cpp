@@ -27,6 +27,11 @@ struct StateCase {
     PowerSupplyState expected;
 };
 
+void PrintTo(const StateCase& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
 class PowerSupplyStateOfTest : public ::testing::TestWithParam<StateCase> {};
 
 TEST_P(PowerSupplyStateOfTest, ReadsAcAndBatteryCount)
