@@ -60,18 +60,18 @@ std::unique_ptr<PowerEventSource> MakeStatusSource(const QDBusConnection& bus, c
 
 } // namespace
 
-std::unique_ptr<PowerEventSource> MakeBusPowerEventSource(const QDBusConnection& bus, const std::string& sysfsRoot,
-                                                          QObject* parent)
+std::unique_ptr<PowerEventSource> MakeBusPowerEventSource(const QDBusConnection& bus, const std::string& sysfsRoot)
 {
-    return std::make_unique<CompositePowerEvents>(MakeStandBySource(bus), MakeStatusSource(bus, sysfsRoot), parent);
+    return std::make_unique<CompositePowerEvents>(MakeStandBySource(bus), MakeStatusSource(bus, sysfsRoot));
 }
 
-std::unique_ptr<PowerEventSource> MakePowerEventSource(QObject* parent)
+std::unique_ptr<PowerEventSource> MakePowerEventSource()
 {
 #ifdef _WIN32
-    return MakeWin32PowerEvents(parent);
+    // Without a parent it listens on a hidden window of its own, and the caller owns it.
+    return std::unique_ptr<PowerEventSource>(MakeWin32PowerEvents(nullptr));
 #else
-    return MakeBusPowerEventSource(QDBusConnection::systemBus(), SysfsRoot(), parent);
+    return MakeBusPowerEventSource(QDBusConnection::systemBus(), SysfsRoot());
 #endif
 }
 

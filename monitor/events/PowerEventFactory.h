@@ -12,14 +12,13 @@
 namespace ampora {
 
 // The source of this platform; never null. On Linux: MakeBusPowerEventSource on the system
-// bus with the sysfs root in force.
-std::unique_ptr<PowerEventSource> MakePowerEventSource(QObject* parent = nullptr);
+// bus with the sysfs root in force. The caller owns it.
+std::unique_ptr<PowerEventSource> MakePowerEventSource();
 
 // The Linux choice on `bus` (tests pass a private one): stand-by from logind when its name is
 // on the bus or can be started by it; status changes from UPower likewise, else from a poll
 // of <sysfsRoot>/class/power_supply. Only the bus itself is asked, with a short time-out.
-std::unique_ptr<PowerEventSource> MakeBusPowerEventSource(const QDBusConnection& bus, const std::string& sysfsRoot,
-                                                          QObject* parent = nullptr);
+std::unique_ptr<PowerEventSource> MakeBusPowerEventSource(const QDBusConnection& bus, const std::string& sysfsRoot);
 
 // A source that only emits what a test tells it to.
 class FakePowerEventSource : public PowerEventSource {
