@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <cstdlib>
 
 namespace ampora {
 namespace {
@@ -64,14 +64,6 @@ INSTANTIATE_TEST_SUITE_P(Rows, BuildLogRowTest,
                 {1, 128, 255, 0, kUnknownLifeTime, kUnknownLifeTime}, BatteryTotals{},
                 "\r\n 05:06:2025\t12:30:00\t255 %\t\t\t0 mW/H\t\t0 mW/H\t\tN/A\t\t\t0 mV\t\tN/A\t\t\tN/A"}),
     [](const auto& info) { return std::string(info.param.name); });
-
-TEST(LogColumnTitles, Are112CharactersWithoutFinalLineBreak)
-{
-    const std::string titles = kLogColumnTitles;
-    EXPECT_EQ(titles.size(), 112u);
-    EXPECT_EQ(titles.substr(0, 6), "\r\n \r\n ");
-    EXPECT_EQ(titles.substr(titles.size() - 10), "Total time");
-}
 
 TEST(WriteLogRow, WritesTheRowAndFlushes)
 {
