@@ -1,9 +1,8 @@
 // The two information dialogs as the user sees them: every text fits its control and every
 // control stands inside the window. With AMPORA_SCREENSHOT_DIR set, the dialogs are also
 // saved there as battery-info.png and system-info.png (the pictures of the README).
-#include "battery/Backends.h"
 #include "battery/CBatteryCtrl.h"
-#include "battery/fake/FakeBackend.h"
+#include "battery/sysfs/SysfsBackend.h"
 #include "dialogs/CBatteryInfo.h"
 #include "dialogs/CSysInfo.h"
 
@@ -18,28 +17,9 @@
 namespace ampora {
 namespace {
 
-// A laptop battery half-way through a discharge.
-FakeBattery ScreenshotBattery()
+std::string Fixture(const char* tree)
 {
-    FakeBatteryValues v;
-    v.deviceName = "DELL 7FHJ";
-    v.manufacturer = "SMP";
-    v.serialNumber = "3422";
-    v.uniqueId = "3422SMPDELL 7FHJ";
-    v.designedCapacity = 60000;
-    v.fullChargedCapacity = 52430;
-    v.remainingCapacity = 27310;
-    v.voltage = 11820;
-    v.rate = -14250;
-    v.cycleCount = 213;
-    v.defaultAlert1 = 5243;
-    v.defaultAlert2 = 2622;
-    v.temperature = 3031;
-    v.estimatedTime = 6899;
-    v.manufactureDay = 12;
-    v.manufactureMonth = 4;
-    v.manufactureYear = 2021;
-    return FakeBattery::Typical(v);
+    return std::string(AMPORA_FIXTURES) + "/" + tree;
 }
 
 void SaveScreenshot(QWidget& dlg, const char* name)
@@ -77,13 +57,13 @@ void ExpectTidyLayout(const QWidget& dlg)
     }
 }
 
+// Both dialogs as Linux fills them, on a half-charged laptop battery and a laptop's sysfs.
 TEST(InfoDialogsLayout, BatteryInfoShowsEveryTextWhole)
 {
-    FakeBackend fake;
-    fake.AddBattery(ScreenshotBattery());
-    Backends backends = MakeBackends(BackendKind::Fake, &fake);
-    CBatteryCtrl ctrl(backends.driver.get());
+    const auto driver = MakeSysfsBatteryDriver(Fixture("sysfs/energy-discharging"));
+    CBatteryCtrl ctrl(driver.get());
     ctrl.Enumerate();
+    ASSERT_EQ(ctrl.GetBatteryCount(), 1);
     CBatteryInfo dlg;
     dlg.SetBattery(0, &ctrl);
     dlg.show();
@@ -93,21 +73,8 @@ TEST(InfoDialogsLayout, BatteryInfoShowsEveryTextWhole)
 
 TEST(InfoDialogsLayout, SystemInfoShowsEveryTextWhole)
 {
-    FakeBackend fake;
-    ProcessorPowerInformation cpu;
-    cpu.MaxMhz = 2400;
-    cpu.CurrentMhz = 1800;
-    fake.SetProcessor(cpu);
-    PowerCapabilities caps;
-    caps.ProcessorThrottle = 1;
-    caps.ProcessorMinThrottle = 17;
-    caps.ProcessorMaxThrottle = 100;
-    caps.ThermalControl = 1;
-    caps.VideoDimPresent = 1;
-    caps.DiskSpinDown = 1;
-    fake.SetCapabilities(caps);
-    Backends backends = MakeBackends(BackendKind::Fake, &fake);
-    CSysInfo dlg(backends.powerInformation.get());
+    const auto source = MakeSysfsPowerInformation(Fixture("sysinfo/laptop"));
+    CSysInfo dlg(source.get());
     dlg.show();
     ExpectTidyLayout(dlg);
     SaveScreenshot(dlg, "system-info.png");
