@@ -1,26 +1,165 @@
 #include "graph/CGraphControl.h"
 
+#include "graph/GraphGeometry.h"
+#include "resources/StringTable.h"
+
+#include <QFontMetrics>
 #include <QPainter>
 
+#include <vector>
+
 namespace ampora {
+namespace {
+
+const QColor kBackground(35, 238, 254);
+const QColor kGrid(255, 0, 0);
+const QColor kCurve(255, 255, 0);
+const QColor kCompareCurve(0, 0, 255);
+
+// "Arial" (or any sans face where it is missing) whose cell is at most `cellHeight` pixels.
+QFont FontWithCell(int cellHeight)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setStyleHint(QFont::SansSerif);
+    int pixels = cellHeight;
+    font.setPixelSize(pixels);
+    while (pixels > 4 && QFontMetrics(font).height() > cellHeight)
+        font.setPixelSize(--pixels);
+    return font;
+}
+
+QPen DottedGridPen()
+{
+    QPen pen(kGrid, 0, Qt::CustomDashLine);
+    pen.setDashPattern({1, 1});
+    return pen;
+}
+
+} // namespace
 
 CGraphControl::CGraphControl(QWidget* parent)
     : QWidget(parent)
+    , m_font(FontWithCell(12))
+    , m_rotatedFont(FontWithCell(10))
 {
-    setAttribute(Qt::WA_OpaquePaintEvent);
+    setObjectName(QString::fromLatin1(kClassName));
 }
 
 void CGraphControl::SetElapsed(uint32_t seconds)
 {
     m_elapsed = seconds;
-    if (seconds % 10 == 0)
-        m_sampleCount = seconds / 10;
+    m_sampleCount = SampleCounterAfter(m_sampleCount, seconds);
 }
 
 void CGraphControl::paintEvent(QPaintEvent*)
 {
+    // The lowest rows are never drawn; the picture is built off screen and copied at once.
+    const int w = width();
+    const int h = height() - kGraphBottomBand;
+    if (w <= 0 || h <= 0)
+        return;
     QPainter p(this);
-    p.fillRect(rect(), QColor(35, 238, 254));
+    p.drawImage(0, 0, Render(w, h));
+}
+
+QImage CGraphControl::Render(int w, int h) const
+{
+    if (w <= 0 || h <= 0)
+        return QImage();
+    QImage image(w, h, QImage::Format_RGB32);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setRenderHint(QPainter::TextAntialiasing, false);
+    DrawBackground(p, w, h);
+    DrawPercentGrid(p, w, h);
+    DrawStatusText(p, w);
+    DrawTimeGrid(p, w, h);
+    DrawCurve(p, w, h, m_series, kCurve, 0);
+    if (m_compareSeries)
+        DrawCurve(p, w, h, m_compareSeries, kCompareCurve, m_compareShift);
+    return image;
+}
+
+void CGraphControl::DrawBackground(QPainter& p, int w, int h) const
+{
+    // The area in the background colour inside a one-pixel black frame.
+    p.fillRect(0, 0, w, h, kBackground);
+    p.setPen(QPen(Qt::black, 0));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(0, 0, w - 1, h - 1);
+}
+
+void CGraphControl::DrawPercentGrid(QPainter& p, int w, int h) const
+{
+    p.save();
+    p.setFont(m_font);
+    p.setBackgroundMode(Qt::OpaqueMode); // each label stands on a box of background colour
+    p.setBackground(kBackground);
+    const QFontMetrics fm(m_font);
+    for (const PercentLine& line : PercentGrid(w, h)) {
+        p.setPen(kGrid);
+        p.drawText(7, line.y + 1 + fm.ascent(), line.label);
+        p.setPen(DottedGridPen());
+        if (w - 2 >= 1)
+            p.drawLine(1, line.y, w - 2, line.y); // the end point is excluded
+    }
+    p.restore();
+}
+
+void CGraphControl::DrawStatusText(QPainter& p, int w) const
+{
+    p.save();
+    p.setFont(m_font);
+    p.setBackgroundMode(Qt::TransparentMode);
+    p.setPen(Qt::black);
+    const QFontMetrics fm(m_font);
+    const int cy = fm.height();
+    for (const StatusText& t : StatusBlock(w, cy, m_runState, m_elapsed, m_sampleCount))
+        p.drawText(t.x, t.y + fm.ascent(), t.text);
+    p.restore();
+}
+
+void CGraphControl::DrawTimeGrid(QPainter& p, int w, int h) const
+{
+    if (!m_series)
+        return;
+    p.save();
+    p.setBackgroundMode(Qt::OpaqueMode);
+    p.setBackground(kBackground);
+    p.setFont(m_rotatedFont);
+    const QFontMetrics fm(m_rotatedFont);
+    for (const TimeLine& line : TimeGrid(w, h, m_timeRange, m_series)) {
+        if (line.x >= w)
+            continue; // outside the area
+        p.setPen(DottedGridPen());
+        if (h - 2 >= 1)
+            p.drawLine(line.x, 1, line.x, h - 2);
+        // The label reads upward from 4 pixels above the bottom edge.
+        p.save();
+        p.setPen(Qt::black);
+        p.translate(line.labelLeft, h - 4);
+        p.rotate(-90);
+        p.drawText(0, fm.ascent(), line.label);
+        p.restore();
+    }
+    p.restore();
+}
+
+void CGraphControl::DrawCurve(QPainter& p, int w, int h, const SampleSeries* series,
+                              const QColor& colour, int32_t shift) const
+{
+    const std::vector<CurvePoint> points =
+        CurvePoints(w, h, m_valueMax, m_timeRange, shift, m_ntPlatform, series);
+    if (points.size() < 2)
+        return; // one sample only places the pen
+    std::vector<QPoint> polyline;
+    polyline.reserve(points.size());
+    for (const CurvePoint& c : points)
+        polyline.emplace_back(c.x, c.y);
+    p.save();
+    p.setPen(QPen(colour, 2, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    p.drawPolyline(polyline.data(), static_cast<int>(polyline.size()));
+    p.restore();
 }
 
 } // namespace ampora

@@ -1,22 +1,30 @@
 #pragma once
 // The graph window: battery life percentage of the current run against the seconds since
-// Start, an optional compared run, and a status block. Owns no data.
+// Start, an optional compared run drawn over it, and a status block. It owns no data: it reads
+// the owner's series at every paint and redraws only when the owner asks (update/repaint).
 #include "monitor/Sample.h"
 
+#include <QFont>
+#include <QImage>
 #include <QWidget>
 
 #include <cstdint>
+
+class QPainter;
 
 namespace ampora {
 
 class CGraphControl : public QWidget {
     Q_OBJECT
 public:
+    static constexpr const char* kClassName = "GraphCtrl";
+
     explicit CGraphControl(QWidget* parent = nullptr);
 
     void SetTimeRange(uint32_t seconds) { m_timeRange = seconds; }
     void SetValueMax(uint32_t max) { m_valueMax = max; }
     void SetRunState(bool flag) { m_runState = flag; }
+    // Also sets the sample counter to seconds / 10 when seconds is a multiple of ten.
     void SetElapsed(uint32_t seconds);
     void SetSeries(const SampleSeries* series) { m_series = series; }
     void SetCompareSeries(const SampleSeries* series) { m_compareSeries = series; }
@@ -29,12 +37,24 @@ public:
     int64_t Elapsed() const { return m_elapsed; }
     uint32_t SampleCount() const { return m_sampleCount; }
     int32_t CompareShift() const { return m_compareShift; }
+    const SampleSeries* Series() const { return m_series; }
+    const SampleSeries* CompareSeries() const { return m_compareSeries; }
+
+    // Draws the picture of a W x H drawing area; the widget copies it to the screen in one step.
+    QImage Render(int width, int height) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    bool m_ntPlatform = true;
+    void DrawBackground(QPainter& p, int w, int h) const;
+    void DrawPercentGrid(QPainter& p, int w, int h) const;
+    void DrawStatusText(QPainter& p, int w) const;
+    void DrawTimeGrid(QPainter& p, int w, int h) const;
+    void DrawCurve(QPainter& p, int w, int h, const SampleSeries* series, const QColor& colour,
+                   int32_t shift) const;
+
+    bool m_ntPlatform = true; // the curve's one-pixel offset of the NT family applies here
     uint32_t m_valueMax = 100;
     uint32_t m_timeRange = 900;
     uint32_t m_sampleCount = 0;
@@ -43,6 +63,9 @@ private:
     int64_t m_elapsed = 0;
     const SampleSeries* m_series = nullptr;
     const SampleSeries* m_compareSeries = nullptr;
+
+    QFont m_font;        // labels and status block: a 12-pixel cell
+    QFont m_rotatedFont; // time labels: a 10-pixel cell, drawn upward
 };
 
 } // namespace ampora

@@ -1,0 +1,65 @@
+#pragma once
+// Everything the graph draws, computed without a window: grid lines and their labels, the
+// curve points, the status block. Coordinates are pixels of the drawing area (the widget less
+// its lowest 20 rows), origin at the top left. Integer arithmetic as the picture demands it:
+// products and quotients of ticks and values are unsigned 32-bit.
+#include "monitor/Sample.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <vector>
+
+namespace ampora {
+
+inline constexpr int kGraphBottomBand = 20; // rows at the bottom that are never drawn
+
+// One horizontal line of the percentage grid: drawn from (1, y) to (W - 1, y), end excluded,
+// with its label ("10%" ... "100%") whose top left corner stands at (7, y + 1).
+struct PercentLine {
+    int y;
+    QString label;
+};
+std::vector<PercentLine> PercentGrid(int width, int height);
+
+// One vertical line of the time grid: drawn at x from y 1 to H - 1 (end excluded); its label
+// (the tick as hh:mm:ss) reads upward in the box [labelLeft, labelLeft + text height] whose
+// bottom is 4 pixels above the area's bottom edge.
+struct TimeLine {
+    uint32_t tick;
+    int x;
+    int labelLeft;
+    QString label;
+};
+// Lines only at tenths of the range where the series holds a sample taken at exactly that
+// tick; a null series or an empty range gives none. Repeated ticks give one line.
+std::vector<TimeLine> TimeGrid(int width, int height, uint32_t timeRange, const SampleSeries* series);
+
+struct CurvePoint {
+    int x;
+    int y;
+    bool operator==(const CurvePoint&) const = default;
+};
+// The polyline of one series: the first sample only places the pen at x = base; every later
+// one at x = tick * W / range + base, with base = shift + 1 on the NT family and shift + 2
+// elsewhere. A point at x >= W is moved to W - 2 and ends the curve. Points that repeat the
+// previous one are left out (they add no pixel). Null series, zero range or zero maximum: none.
+std::vector<CurvePoint> CurvePoints(int width, int height, uint32_t valueMax, uint32_t timeRange,
+                                    int32_t shift, bool ntPlatform, const SampleSeries* series);
+
+// Elapsed seconds as hh:mm:ss, hours within the day (whole days dropped).
+QString ElapsedText(uint64_t seconds);
+
+// The status block in the upper right corner; textHeight is the height of "Status:".
+struct StatusText {
+    int x;
+    int y;
+    QString text;
+};
+std::vector<StatusText> StatusBlock(int width, int textHeight, bool running, int64_t elapsed,
+                                    uint32_t sampleCount);
+
+// The sample counter after SetElapsed(seconds): seconds / 10 on a multiple of ten, else unchanged.
+uint32_t SampleCounterAfter(uint32_t previous, uint32_t seconds);
+
+} // namespace ampora

@@ -1,0 +1,141 @@
+// The graph's geometry and texts, computed without a window.
+#include "graph/GraphGeometry.h"
+
+#include <gtest/gtest.h>
+
+namespace ampora {
+namespace {
+
+SampleSeries RunTo(uint32_t lastTick, int startPercent = 100, int step = 10)
+{
+    SampleSeries s;
+    int percent = startPercent;
+    for (uint32_t t = 0; t <= lastTick; t += step) {
+        Sample x;
+        x.tick = static_cast<int32_t>(t);
+        x.batteryLifePercent = percent;
+        s.Append(x);
+        if (percent > 0 && t % 60 == 0)
+            --percent;
+    }
+    return s;
+}
+
+Sample At(int tick, int percent)
+{
+    Sample s;
+    s.tick = tick;
+    s.batteryLifePercent = percent;
+    return s;
+}
+
+TEST(PercentGrid, TenLinesFromTheBottomWithLabels)
+{
+    const auto lines = PercentGrid(600, 465);
+    ASSERT_EQ(lines.size(), 10u);
+    EXPECT_EQ(lines[0].y, 465 - 46);
+    EXPECT_EQ(lines[0].label, "10%");
+    EXPECT_EQ(lines[9].y, 465 % 10); // the 100% line lies H mod 10 below the top
+    EXPECT_EQ(lines[9].label, "100%");
+    EXPECT_TRUE(PercentGrid(600, 0).empty());
+}
+
+TEST(TimeGrid, LinesAtTenthsWhereTheRunHasASample)
+{
+    const SampleSeries run = RunTo(900);
+    const auto lines = TimeGrid(600, 460, 900, &run);
+    ASSERT_EQ(lines.size(), 10u); // 90 ... 900; the last lies outside the area
+    EXPECT_EQ(lines[0].tick, 90u);
+    EXPECT_EQ(lines[0].x, 90 * 600 / 900 + 1);
+    EXPECT_EQ(lines[0].labelLeft, 90 * 600 / 900 + 3);
+    EXPECT_EQ(lines[0].label, "00:01:30");
+    EXPECT_EQ(lines[8].label, "00:13:30");
+    EXPECT_EQ(lines[9].x, 600 + 1);
+
+    const SampleSeries partial = RunTo(200);
+    EXPECT_EQ(TimeGrid(600, 460, 900, &partial).size(), 2u); // the grid grows with the run
+    SampleSeries offTicks;
+    offTicks.Append(At(0, 100));
+    offTicks.Append(At(95, 99));
+    EXPECT_TRUE(TimeGrid(600, 460, 900, &offTicks).empty());
+    EXPECT_TRUE(TimeGrid(600, 460, 900, nullptr).empty());
+    EXPECT_TRUE(TimeGrid(600, 460, 9, &run).empty()); // a tenth of 0 seconds: no grid
+}
+
+TEST(Curve, PointsFollowTheUnsignedArithmetic)
+{
+    SampleSeries s;
+    s.Append(At(500, 100)); // the first point stands at time 0 whatever its tick
+    s.Append(At(450, 50));
+    s.Append(At(900, 0));
+    const auto pts = CurvePoints(600, 465, 100, 900, 0, true, &s);
+    ASSERT_EQ(pts.size(), 3u);
+    EXPECT_EQ(pts[0], (CurvePoint{1, 465 - 460}));
+    EXPECT_EQ(pts[1], (CurvePoint{450 * 600 / 900 + 1, 465 - 230}));
+    EXPECT_EQ(pts[2], (CurvePoint{598, 465})); // x >= W is moved to W - 2; value 0 at y = H
+}
+
+TEST(Curve, ClipEndsTheCurveAndShiftMovesIt)
+{
+    SampleSeries s;
+    s.Append(At(0, 80));
+    s.Append(At(890, 70));
+    s.Append(At(1000, 60));
+    s.Append(At(1100, 50));
+    const auto pts = CurvePoints(600, 460, 100, 900, 0, true, &s);
+    ASSERT_EQ(pts.size(), 3u);
+    EXPECT_EQ(pts[2].x, 598);
+
+    const auto shifted = CurvePoints(600, 460, 100, 900, -3, true, &s);
+    EXPECT_EQ(shifted[0].x, -2); // the first point may lie left of the area
+    EXPECT_EQ(shifted[1].x, pts[1].x - 3);
+    const auto otherFamily = CurvePoints(600, 460, 100, 900, 0, false, &s);
+    EXPECT_EQ(otherFamily[1].x, pts[1].x + 1);
+}
+
+TEST(Curve, ValuesAboveTheMaximumLieAboveTheTop)
+{
+    SampleSeries s;
+    s.Append(At(0, 100));
+    s.Append(At(10, 255));
+    const auto pts = CurvePoints(600, 460, 100, 900, 0, true, &s);
+    EXPECT_EQ(pts[1].y, 460 - 255 * 460 / 100);
+    EXPECT_LT(pts[1].y, 0);
+}
+
+TEST(Curve, NothingToDrawAndRepeatedPoints)
+{
+    EXPECT_TRUE(CurvePoints(600, 460, 100, 900, 0, true, nullptr).empty());
+    SampleSeries one;
+    one.Append(At(0, 50));
+    EXPECT_EQ(CurvePoints(600, 460, 100, 900, 0, true, &one).size(), 1u); // pen placed only
+    SampleSeries same;
+    for (int i = 0; i < 1000; ++i)
+        same.Append(At(0, 50)); // a damaged file full of one sample
+    EXPECT_EQ(CurvePoints(600, 460, 100, 900, 0, true, &same).size(), 1u);
+    EXPECT_TRUE(CurvePoints(600, 460, 0, 900, 0, true, &same).empty());
+    EXPECT_TRUE(CurvePoints(600, 0, 100, 900, 0, true, &same).empty());
+}
+
+TEST(StatusBlock, TextsAndCounter)
+{
+    const auto block = StatusBlock(600, 14, true, 86400 + 3661, 7);
+    ASSERT_EQ(block.size(), 6u);
+    EXPECT_EQ(block[0].text, "Status:");
+    EXPECT_EQ(block[0].x, 500);
+    EXPECT_EQ(block[2].y, 42);
+    EXPECT_EQ(block[3].text, "Running");
+    EXPECT_EQ(block[3].x, 560);
+    EXPECT_EQ(block[4].text, "01:01:01"); // whole days are dropped
+    EXPECT_EQ(block[5].text, "7");
+    EXPECT_EQ(StatusBlock(600, 14, false, 0, 0)[3].text, "Stoped");
+
+    uint32_t counter = SampleCounterAfter(0, 20);
+    EXPECT_EQ(counter, 2u);
+    counter = SampleCounterAfter(counter, 25);
+    EXPECT_EQ(counter, 2u);
+    EXPECT_EQ(SampleCounterAfter(counter, 30), 3u);
+}
+
+} // namespace
+} // namespace ampora

@@ -1,0 +1,150 @@
+// The graph's real pixels, painted on the offscreen platform.
+#include "graph/CGraphControl.h"
+#include "graph/GraphGeometry.h"
+
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+namespace ampora {
+namespace {
+
+const QRgb kBackground = qRgb(35, 238, 254);
+const QRgb kRed = qRgb(255, 0, 0);
+const QRgb kYellow = qRgb(255, 255, 0);
+const QRgb kBlue = qRgb(0, 0, 255);
+
+Sample At(int tick, int percent)
+{
+    Sample s;
+    s.tick = tick;
+    s.batteryLifePercent = percent;
+    return s;
+}
+
+// A straight line from 100 % at 0 to 40 % at the end of a 900-second run.
+SampleSeries Line(int endPercent = 40)
+{
+    SampleSeries s;
+    for (int t = 0; t <= 900; t += 10)
+        s.Append(At(t, 100 - (100 - endPercent) * t / 900));
+    return s;
+}
+
+bool ColumnHas(const QImage& img, int x, int y0, int y1, QRgb colour)
+{
+    for (int y = std::max(0, y0); y <= std::min(img.height() - 1, y1); ++y)
+        if (img.pixel(x, y) == colour)
+            return true;
+    return false;
+}
+
+class GraphRender : public ::testing::Test {
+protected:
+    static constexpr int W = 600, H = 480 - kGraphBottomBand;
+    CGraphControl graph;
+};
+
+TEST_F(GraphRender, EmptyGraphHasBackgroundFrameAndDottedGrid)
+{
+    const QImage img = graph.Render(W, H);
+    ASSERT_EQ(img.size(), QSize(W, H));
+    EXPECT_EQ(img.pixel(0, 0), qRgb(0, 0, 0));
+    EXPECT_EQ(img.pixel(W - 1, H - 1), qRgb(0, 0, 0));
+    EXPECT_EQ(img.pixel(W / 2, H - 1), qRgb(0, 0, 0)); // (the 100 % line covers the top edge here)
+    EXPECT_EQ(img.pixel(W / 2, H / 2 + 3), kBackground);
+    // The 50 % line: red dots with background between them, up to x = W - 2.
+    const int y = H - 5 * (H / 10);
+    int red = 0, back = 0;
+    for (int x = 100; x < 400; ++x) {
+        red += img.pixel(x, y) == kRed;
+        back += img.pixel(x, y) == kBackground;
+    }
+    EXPECT_GT(red, 100);
+    EXPECT_GT(back, 100);
+    EXPECT_EQ(img.pixel(W - 1, y), qRgb(0, 0, 0)); // the frame, not the line
+    // No curve and no time line on an empty graph.
+    for (int x = 0; x < W; ++x)
+        ASSERT_FALSE(ColumnHas(img, x, 0, H - 1, kYellow));
+}
+
+TEST_F(GraphRender, StatusBlockIsDrawnInTheUpperRightCorner)
+{
+    const QImage img = graph.Render(W, H);
+    int dark = 0;
+    for (int x = W - 100; x < W - 2; ++x)
+        for (int y = 5; y < 60; ++y)
+            dark += qGray(img.pixel(x, y)) < 80;
+    EXPECT_GT(dark, 30);
+}
+
+TEST_F(GraphRender, YellowCurveAndBlueComparedCurveOverIt)
+{
+    const SampleSeries run = Line(40);
+    graph.SetSeries(&run);
+    QImage img = graph.Render(W, H);
+    const auto pts = CurvePoints(W, H, 100, 900, 0, true, &run);
+    const CurvePoint mid = pts[45];
+    EXPECT_TRUE(ColumnHas(img, mid.x, mid.y - 1, mid.y + 1, kYellow));
+    // A vertical time line at the first tenth.
+    EXPECT_TRUE(ColumnHas(img, 90 * W / 900 + 1, H / 2 - 20, H / 2 + 20, kRed));
+
+    const SampleSeries same = Line(40);
+    graph.SetCompareSeries(&same);
+    img = graph.Render(W, H);
+    EXPECT_TRUE(ColumnHas(img, mid.x, mid.y - 1, mid.y + 1, kBlue)); // drawn over the yellow one
+    EXPECT_FALSE(ColumnHas(img, mid.x, mid.y - 1, mid.y + 1, kYellow));
+
+    graph.ShiftCompare(5);
+    img = graph.Render(W, H);
+    EXPECT_TRUE(ColumnHas(img, mid.x, mid.y - 1, mid.y + 1, kYellow));
+    const auto shifted = CurvePoints(W, H, 100, 900, 5, true, &same);
+    EXPECT_TRUE(ColumnHas(img, shifted[45].x, shifted[45].y - 1, shifted[45].y + 1, kBlue));
+    graph.ResetCompareShift();
+    EXPECT_EQ(graph.CompareShift(), 0);
+}
+
+TEST_F(GraphRender, TinyAreasDrawNothingAndDoNotCrash)
+{
+    const SampleSeries run = Line();
+    graph.SetSeries(&run);
+    EXPECT_TRUE(graph.Render(W, 0).isNull());
+    EXPECT_TRUE(graph.Render(0, 10).isNull());
+    graph.resize(100, 15);
+    EXPECT_FALSE(graph.grab().isNull());
+    EXPECT_FALSE(graph.Render(3, 3).isNull());
+}
+
+TEST_F(GraphRender, WidgetShowsTheSamePicture)
+{
+    const SampleSeries run = Line();
+    graph.SetSeries(&run);
+    graph.resize(W, H + kGraphBottomBand);
+    const QImage shown = graph.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage drawn = graph.Render(W, H);
+    EXPECT_EQ(shown.copy(0, 0, W, H), drawn);
+}
+
+// With AMPORA_DOCS_DIR set, writes the picture of a run with a compared run for the README.
+TEST_F(GraphRender, DocumentationPicture)
+{
+    const QByteArray dir = qgetenv("AMPORA_DOCS_DIR");
+    if (dir.isEmpty())
+        GTEST_SKIP() << "AMPORA_DOCS_DIR not set";
+    SampleSeries run, saved;
+    for (int t = 0; t <= 1200; t += 10)
+        run.Append(At(t, 97 - t / 40 - (t / 300) % 2));
+    for (int t = 0; t <= 1800; t += 10)
+        saved.Append(At(t, 99 - t / 28));
+    graph.SetTimeRange(1800);
+    graph.SetSeries(&run);
+    graph.SetCompareSeries(&saved);
+    graph.ShiftCompare(4);
+    graph.SetRunState(true);
+    graph.SetElapsed(1200);
+    graph.resize(W, H + kGraphBottomBand);
+    EXPECT_TRUE(graph.grab().save(QString::fromLocal8Bit(dir) + "/graph.png"));
+}
+
+} // namespace
+} // namespace ampora
