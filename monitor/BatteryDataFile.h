@@ -4,6 +4,7 @@
 //   int32 battery count, then that many battery images
 //   int32 run length (seconds), int32 sample count, int32 tick count
 //   sample count x 36-byte sample images (the nine int32 of Sample in field order)
+// Bytes after the last sample image are ignored.
 // A battery image is the five texts of BatteryRecord, each counted (int32 n, then n bytes,
 // no NUL), followed by its int32 fields from designedCapacity to defaultAlert2 without
 // estimatedTime; estimatedTime and the manufacture date are not stored and read back as 0.
