@@ -293,31 +293,6 @@ TEST(ConvertBatteryTest, UnknownDesignFailsGranularityAndMarksInformation)
     EXPECT_EQ(std::string(a.information->chemistry, 4), "\0\0\0\0"s);
 }
 
-struct ChemistryCodeCase {
-    const char* technology;
-    const char* code;
-};
-
-class ChemistryCodeTest : public ::testing::TestWithParam<ChemistryCodeCase> {};
-
-TEST_P(ChemistryCodeTest, FromTechnology)
-{
-    const SysfsBatteryAnswers a =
-        ConvertBattery(Supply(With(EnergyBattery(), {{"technology", GetParam().technology + "\n"s}})), 0);
-    EXPECT_EQ(std::string(a.information->chemistry, 4), std::string(GetParam().code, 4));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Technologies, ChemistryCodeTest,
-    ::testing::Values(ChemistryCodeCase{"Li-ion", "LION"}, ChemistryCodeCase{"NiMH", "NiMH"},
-                      ChemistryCodeCase{"NiCd", "NiCd"}, ChemistryCodeCase{"Li-poly", "LiPo"},
-                      ChemistryCodeCase{"LiFe", "LiFe"}, ChemistryCodeCase{"LiMn", "LiMn"}),
-    [](const auto& info) {
-        std::string name = info.param.technology;
-        std::erase(name, '-');
-        return name;
-    });
-
 struct TemperatureCase {
     const char* name;
     const char* temp;
