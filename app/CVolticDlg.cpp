@@ -32,7 +32,6 @@ namespace {
 constexpr int kTimerPeriodMs = 1000;
 constexpr int kTicksPerSample = 10;
 constexpr int kValueMax = 100;
-constexpr const char* kLogFileName = "BatteryLog.txt";
 constexpr const char* kDataFileFilter = "Battery data (*.apd)";
 
 // (string id, control id), applied in this order; pairs for controls the template lacks
@@ -249,7 +248,7 @@ void CVolticDlg::OnOK()
                 CloseLog(); // the Start is abandoned: no log of a run that never ran
                 return;
             }
-            if (m_graph)
+            if (m_graph && !m_compareSamples.Empty())
                 m_graph->SetCompareSeries(&m_compareSamples);
         }
     }
@@ -307,11 +306,8 @@ bool CVolticDlg::TakeSample(bool writeRow)
     m_timeRemainingEdit->setText(QString::fromStdString(texts.timeRemaining));
     m_totalTimeEdit->setText(QString::fromStdString(texts.totalTime));
 
-    if (writeRow && m_logFile) {
-        const std::string row = BuildLogRow(m_clock(), status, totals);
-        std::fwrite(row.data(), 1, row.size(), m_logFile);
-        std::fflush(m_logFile);
-    }
+    if (writeRow && m_logFile)
+        WriteLogRow(m_logFile, BuildLogRow(m_clock(), status, totals));
     m_samples.Append(MakeSample(static_cast<int32_t>(m_tickCount), status, totals));
     return true;
 }
@@ -364,8 +360,8 @@ void CVolticDlg::OnSaveData()
     data.tickCount = static_cast<int32_t>(m_tickCount);
     data.samples = m_samples;
     const DataFileResult result = WriteBatteryDataFile(path, data);
-    if (!result.ok)
-        ShowMessage(this, QMessageBox::Critical, QString::fromStdString(result.error));
+    if (!result.Ok())
+        ShowMessage(this, QMessageBox::Critical, result.error);
 }
 
 void CVolticDlg::OnViewData()
@@ -375,9 +371,9 @@ void CVolticDlg::OnViewData()
         return;
     BatteryData data;
     const DataFileResult result = ReadBatteryDataFile(CompleteDataFileName(chosen), &data);
-    if (!result.ok) {
+    if (!result.Ok()) {
         // Nothing is replaced: the run on display stays.
-        ShowMessage(this, QMessageBox::Critical, QString::fromStdString(result.error));
+        ShowMessage(this, QMessageBox::Critical, result.error);
         return;
     }
     ClearSeries();
@@ -400,11 +396,13 @@ bool CVolticDlg::LoadCompareFile(const QString& path)
 {
     if (path.isEmpty())
         return true;
+    m_compareSamples.Clear();
     BatteryData data;
     const DataFileResult result = ReadBatteryDataFile(path, &data);
-    if (!result.ok) {
-        ShowMessage(this, QMessageBox::Critical, QString::fromStdString(result.error));
-        return false;
+    if (!result.Ok()) {
+        ShowMessage(this, QMessageBox::Critical, result.error);
+        // A file that cannot be opened only loses the comparison; a damaged one ends the Start.
+        return result.status == DataFileStatus::CannotOpen;
     }
     m_compareSamples.Clear();
     m_compareSamples.Swap(data.samples);

@@ -50,6 +50,9 @@ public:
     // Saved runs.
     void OnSaveData();
     void OnViewData();
+    // Fills the compared series and takes the file's run length when it is positive. False
+    // when the file is damaged (the Start is then abandoned); a file that cannot be opened is
+    // reported and the run starts without comparison.
     bool LoadCompareFile(const QString& path);
 
     // Buttons and menu commands.

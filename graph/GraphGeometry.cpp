@@ -33,6 +33,34 @@ std::vector<TimeLine> TimeGrid(int width, int height, uint32_t timeRange, const 
     return lines;
 }
 
+namespace {
+
+// Within a run of points that share one column, the segments between them cover exactly the
+// column's span from the lowest to the highest point: keep the first, the extremes and the
+// last, so a series of a million samples at one tick draws the same pixels at once.
+std::vector<CurvePoint> CollapseColumns(const std::vector<CurvePoint>& points)
+{
+    std::vector<CurvePoint> out;
+    out.reserve(points.size());
+    std::size_t i = 0;
+    while (i < points.size()) {
+        std::size_t j = i;
+        CurvePoint low = points[i], high = points[i];
+        while (j + 1 < points.size() && points[j + 1].x == points[i].x) {
+            ++j;
+            if (points[j].y < low.y) low = points[j];
+            if (points[j].y > high.y) high = points[j];
+        }
+        for (const CurvePoint& p : {points[i], low, high, points[j]})
+            if (out.empty() || !(out.back() == p))
+                out.push_back(p);
+        i = j + 1;
+    }
+    return out;
+}
+
+} // namespace
+
 std::vector<CurvePoint> CurvePoints(int width, int height, uint32_t valueMax, uint32_t timeRange,
                                     int32_t shift, bool ntPlatform, const SampleSeries* series)
 {
@@ -62,7 +90,7 @@ std::vector<CurvePoint> CurvePoints(int width, int height, uint32_t valueMax, ui
         if (last)
             break;
     }
-    return points;
+    return CollapseColumns(points);
 }
 
 QString ElapsedText(uint64_t e)

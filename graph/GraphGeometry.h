@@ -42,8 +42,8 @@ struct CurvePoint {
 };
 // The polyline of one series: the first sample only places the pen at x = base; every later
 // one at x = tick * W / range + base, with base = shift + 1 on the NT family and shift + 2
-// elsewhere. A point at x >= W is moved to W - 2 and ends the curve. Points that repeat the
-// previous one are left out (they add no pixel). Null series, zero range or zero maximum: none.
+// elsewhere. A point at x >= W is moved to W - 2 and ends the curve. Points that add no pixel
+// (repeats, inner points of a vertical run in one column) are left out. Null series, zero range or zero maximum: none.
 std::vector<CurvePoint> CurvePoints(int width, int height, uint32_t valueMax, uint32_t timeRange,
                                     int32_t shift, bool ntPlatform, const SampleSeries* series);
 

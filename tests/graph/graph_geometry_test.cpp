@@ -114,6 +114,18 @@ TEST(Curve, NothingToDrawAndRepeatedPoints)
         same.Append(At(0, 50)); // a damaged file full of one sample
     EXPECT_EQ(CurvePoints(600, 460, 100, 900, 0, true, &same).size(), 1u);
     EXPECT_TRUE(CurvePoints(600, 460, 0, 900, 0, true, &same).empty());
+
+    SampleSeries zigzag; // a column of alternating values keeps its first, extremes and last
+    zigzag.Append(At(0, 50));
+    for (int i = 0; i < 1000; ++i)
+        zigzag.Append(At(90, i % 2 ? 40 : 60 - i % 7));
+    zigzag.Append(At(180, 30));
+    const auto pts = CurvePoints(600, 460, 100, 900, 0, true, &zigzag);
+    // The first of the column is also its highest value, the last its lowest.
+    ASSERT_EQ(pts.size(), 4u);
+    EXPECT_EQ(pts[1], (CurvePoint{61, 460 - 60 * 460 / 100}));
+    EXPECT_EQ(pts[2], (CurvePoint{61, 460 - 40 * 460 / 100}));
+    EXPECT_EQ(pts[3], (CurvePoint{121, 460 - 30 * 460 / 100}));
     EXPECT_TRUE(CurvePoints(600, 0, 100, 900, 0, true, &same).empty());
 }
 
