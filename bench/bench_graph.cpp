@@ -77,6 +77,41 @@ void BM_RepaintWithMillionSamplesAtOneTick(benchmark::State& state)
 }
 BENCHMARK(BM_RepaintWithMillionSamplesAtOneTick)->Unit(benchmark::kMillisecond);
 
+// A million samples squeezed into the run's length (a damaged file): every column holds
+// hundreds of points that zigzag, so nothing ends the curve early and each column is collapsed.
+ampora::SampleSeries MillionInRange()
+{
+    ampora::SampleSeries dense;
+    dense.Reserve(1000000);
+    for (int i = 0; i < 1000000; ++i) {
+        ampora::Sample x;
+        x.tick = static_cast<int32_t>(int64_t(i) * 285 * 60 / 1000000);
+        x.batteryLifePercent = 90 - i / 12000 + (i % 3) * 5;
+        dense.Append(x);
+    }
+    return dense;
+}
+
+void BM_RepaintWithMillionSamplesInRange(benchmark::State& state)
+{
+    const auto run = Run(kLongestRunSamples, 100);
+    const auto dense = MillionInRange();
+    Paint(state, run, &dense);
+}
+BENCHMARK(BM_RepaintWithMillionSamplesInRange)->Unit(benchmark::kMillisecond);
+
+// The geometry part of the case above, without drawing.
+void BM_CurvePointsMillionInRange(benchmark::State& state)
+{
+    const auto dense = MillionInRange();
+    for (auto _ : state) {
+        auto pts = ampora::CurvePoints(600, 460, 100, 285 * 60, 0, true, &dense);
+        benchmark::DoNotOptimize(pts.data());
+        state.counters["points"] = double(pts.size());
+    }
+}
+BENCHMARK(BM_CurvePointsMillionInRange)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 int main(int argc, char** argv)

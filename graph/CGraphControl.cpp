@@ -5,6 +5,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QRegion>
 
 #include <vector>
 
@@ -30,8 +31,10 @@ QFont FontWithCell(int cellHeight)
 
 QPen DottedGridPen()
 {
+    // The dotted cosmetic pen of the Windows drawing layer: three pixels on, three off, from
+    // the line's first pixel.
     QPen pen(kGrid, 0, Qt::CustomDashLine);
-    pen.setDashPattern({1, 1});
+    pen.setDashPattern({3, 3});
     return pen;
 }
 
@@ -43,6 +46,20 @@ CGraphControl::CGraphControl(QWidget* parent)
     , m_rotatedFont(FontWithCell(10))
 {
     setObjectName(QString::fromLatin1(kClassName));
+    setAttribute(Qt::WA_OpaquePaintEvent); // nothing erases the window; the paint covers it
+}
+
+void CGraphControl::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    // The bottom band is never drawn: masked out, it shows the parent as an unpainted child
+    // window does, instead of stale pixels.
+    const QRect area(0, 0, width(), height() - kGraphBottomBand);
+    setAttribute(Qt::WA_OpaquePaintEvent, area.isValid());
+    if (area.isValid())
+        setMask(area);
+    else
+        clearMask();
 }
 
 void CGraphControl::SetElapsed(uint32_t seconds)
@@ -148,8 +165,11 @@ void CGraphControl::DrawTimeGrid(QPainter& p, int w, int h) const
 void CGraphControl::DrawCurve(QPainter& p, int w, int h, const SampleSeries* series,
                               const QColor& colour, int32_t shift) const
 {
-    const std::vector<CurvePoint> points =
-        CurvePoints(w, h, m_valueMax, m_timeRange, shift, m_ntPlatform, series);
+    DrawCurvePolyline(p, CurvePoints(w, h, m_valueMax, m_timeRange, shift, m_ntPlatform, series), colour);
+}
+
+void DrawCurvePolyline(QPainter& p, const std::vector<CurvePoint>& points, const QColor& colour)
+{
     if (points.size() < 2)
         return; // one sample only places the pen
     std::vector<QPoint> polyline;
@@ -157,7 +177,8 @@ void CGraphControl::DrawCurve(QPainter& p, int w, int h, const SampleSeries* ser
     for (const CurvePoint& c : points)
         polyline.emplace_back(c.x, c.y);
     p.save();
-    p.setPen(QPen(colour, 2, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    // Flat caps leave out the end point; CollapseColumns relies on the round joins.
+    p.setPen(QPen(colour, 2, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
     p.drawPolyline(polyline.data(), static_cast<int>(polyline.size()));
     p.restore();
 }

@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <vector>
 
 class QPainter;
 
@@ -45,6 +46,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void DrawBackground(QPainter& p, int w, int h) const;
@@ -67,5 +69,9 @@ private:
     QFont m_font;        // labels and status block: a 12-pixel cell
     QFont m_rotatedFont; // time labels: a 10-pixel cell, drawn upward
 };
+
+struct CurvePoint;
+// Draws a curve's polyline (first point: where the pen starts) with the 2-pixel curve pen.
+void DrawCurvePolyline(QPainter& p, const std::vector<CurvePoint>& points, const QColor& colour);
 
 } // namespace ampora

@@ -2,6 +2,9 @@
 
 #include "resources/StringTable.h"
 
+#include <algorithm>
+#include <cstdint>
+
 namespace ampora {
 
 std::vector<PercentLine> PercentGrid(int width, int height)
@@ -35,31 +38,78 @@ std::vector<TimeLine> TimeGrid(int width, int height, uint32_t timeRange, const 
 
 namespace {
 
-// Within a run of points that share one column, the segments between them cover exactly the
-// column's span from the lowest to the highest point: keep the first, the extremes and the
-// last, so a series of a million samples at one tick draws the same pixels at once.
+// Collapses each run of consecutive points in one pixel column while the polyline, drawn with
+// the curve pen (2 pixels, flat caps, round joins), keeps exactly its pixels. The segments of a
+// run cover the column from its highest to its lowest point; beyond that span only the joins
+// reach out: the first and last points' joins with the neighbouring columns (kept together
+// with the second and the second-to-last point, which fix their directions) and the caps where
+// the run turns at its extremes (kept as the first inner point at each extreme).
+class ColumnCollapser {
+public:
+    explicit ColumnCollapser(std::vector<CurvePoint>& out) : m_out(out) {}
+
+    void Add(const CurvePoint& p)
+    {
+        if (m_count > 0 && p == m_last.point)
+            return; // a repeated point adds no pixel
+        if (m_count > 0 && p.x != m_first.point.x)
+            Flush();
+        const Indexed next{m_count, p};
+        if (m_count == 0)
+            m_first = next;
+        else if (m_count == 1)
+            m_second = next;
+        if (m_count >= 2) { // the previous last point is now an inner one
+            if (m_count == 2 || m_last.point.y < m_high.point.y)
+                m_high = m_last;
+            if (m_count == 2 || m_last.point.y > m_low.point.y)
+                m_low = m_last;
+        }
+        m_beforeLast = m_last;
+        m_last = next;
+        ++m_count;
+    }
+
+    void Flush()
+    {
+        if (m_count == 0)
+            return;
+        Indexed kept[6] = {m_first, m_second, m_high, m_low, m_beforeLast, m_last};
+        const std::size_t n = m_count < 3 ? m_count : 6;
+        if (m_count < 3)
+            kept[1] = m_last;
+        std::sort(kept, kept + n, [](const Indexed& a, const Indexed& b) { return a.index < b.index; });
+        std::size_t done = SIZE_MAX;
+        for (std::size_t k = 0; k < n; ++k) {
+            if (kept[k].index == done)
+                continue;
+            done = kept[k].index;
+            m_out.push_back(kept[k].point);
+        }
+        m_count = 0;
+    }
+
+private:
+    struct Indexed {
+        std::size_t index = 0;
+        CurvePoint point{0, 0};
+    };
+    std::vector<CurvePoint>& m_out;
+    std::size_t m_count = 0; // points in the current run
+    Indexed m_first, m_second, m_high, m_low, m_beforeLast, m_last;
+};
+
+} // namespace
+
 std::vector<CurvePoint> CollapseColumns(const std::vector<CurvePoint>& points)
 {
     std::vector<CurvePoint> out;
-    out.reserve(points.size());
-    std::size_t i = 0;
-    while (i < points.size()) {
-        std::size_t j = i;
-        CurvePoint low = points[i], high = points[i];
-        while (j + 1 < points.size() && points[j + 1].x == points[i].x) {
-            ++j;
-            if (points[j].y < low.y) low = points[j];
-            if (points[j].y > high.y) high = points[j];
-        }
-        for (const CurvePoint& p : {points[i], low, high, points[j]})
-            if (out.empty() || !(out.back() == p))
-                out.push_back(p);
-        i = j + 1;
-    }
+    ColumnCollapser collapser(out);
+    for (const CurvePoint& p : points)
+        collapser.Add(p);
+    collapser.Flush();
     return out;
 }
-
-} // namespace
 
 std::vector<CurvePoint> CurvePoints(int width, int height, uint32_t valueMax, uint32_t timeRange,
                                     int32_t shift, bool ntPlatform, const SampleSeries* series)
@@ -70,6 +120,7 @@ std::vector<CurvePoint> CurvePoints(int width, int height, uint32_t valueMax, ui
     const auto plotH = static_cast<uint32_t>((height / 10) * 10);
     const int32_t base = shift + (ntPlatform ? 1 : 2);
     const auto w = static_cast<uint32_t>(width);
+    ColumnCollapser collapser(points);
     bool first = true;
     for (const Sample& s : *series) {
         const uint32_t v = static_cast<uint32_t>(s.batteryLifePercent);
@@ -84,13 +135,12 @@ std::vector<CurvePoint> CurvePoints(int width, int height, uint32_t valueMax, ui
             }
         }
         first = false;
-        const CurvePoint p{x, y};
-        if (points.empty() || !(points.back() == p))
-            points.push_back(p);
+        collapser.Add({x, y});
         if (last)
             break;
     }
-    return CollapseColumns(points);
+    collapser.Flush();
+    return points;
 }
 
 QString ElapsedText(uint64_t e)

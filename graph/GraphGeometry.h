@@ -42,10 +42,16 @@ struct CurvePoint {
 };
 // The polyline of one series: the first sample only places the pen at x = base; every later
 // one at x = tick * W / range + base, with base = shift + 1 on the NT family and shift + 2
-// elsewhere. A point at x >= W is moved to W - 2 and ends the curve. Points that add no pixel
-// (repeats, inner points of a vertical run in one column) are left out. Null series, zero range or zero maximum: none.
+// elsewhere. A point at x >= W is moved to W - 2 and ends the curve, so no later sample is
+// read. The points come through CollapseColumns. Null series, zero range or zero maximum: none.
 std::vector<CurvePoint> CurvePoints(int width, int height, uint32_t valueMax, uint32_t timeRange,
                                     int32_t shift, bool ntPlatform, const SampleSeries* series);
+
+// The same polyline with fewer points and exactly the same pixels under the curve pen (2 pixels,
+// flat caps, round joins): repeated points are dropped, and of a run of points in one column only
+// the first two, the last two and the first inner point at each extreme remain. A damaged file
+// of a million samples at a few ticks thus draws at most six points a column.
+std::vector<CurvePoint> CollapseColumns(const std::vector<CurvePoint>& points);
 
 // Elapsed seconds as hh:mm:ss, hours within the day (whole days dropped).
 QString ElapsedText(uint64_t seconds);
