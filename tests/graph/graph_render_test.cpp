@@ -195,14 +195,18 @@ TEST_F(GraphRender, DocumentationPicture)
         run.Append(At(t, 97 - t / 40 - (t / 300) % 2));
     for (int t = 0; t <= 1800; t += 10)
         saved.Append(At(t, 99 - t / 28));
-    graph.SetTimeRange(1800);
-    graph.SetSeries(&run);
-    graph.SetCompareSeries(&saved);
-    graph.ShiftCompare(4);
-    graph.SetRunState(true);
-    graph.SetElapsed(1200);
-    graph.resize(W, H + kGraphBottomBand);
-    EXPECT_TRUE(graph.grab().save(QString::fromLocal8Bit(dir) + "/graph.png"));
+    QWidget window; // the band below the area shows the window, as in the program
+    window.setAutoFillBackground(true);
+    window.resize(W, H + kGraphBottomBand);
+    CGraphControl shown(&window);
+    shown.setGeometry(0, 0, W, H + kGraphBottomBand);
+    shown.SetTimeRange(1800);
+    shown.SetSeries(&run);
+    shown.SetCompareSeries(&saved);
+    shown.ShiftCompare(4);
+    shown.SetRunState(true);
+    shown.SetElapsed(1200);
+    EXPECT_TRUE(window.grab().save(QString::fromLocal8Bit(dir) + "/graph.png"));
 }
 
 } // namespace
