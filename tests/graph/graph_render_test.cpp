@@ -105,6 +105,36 @@ TEST_F(GraphRender, YellowCurveAndBlueComparedCurveOverIt)
     EXPECT_EQ(graph.CompareShift(), 0);
 }
 
+TEST_F(GraphRender, CurveIsTwoPixelsHighAndLeavesOutItsEndPoint)
+{
+    SampleSeries flat; // from (1, 230) to (301, 230)
+    flat.Append(At(0, 50));
+    flat.Append(At(450, 50));
+    graph.SetSeries(&flat);
+    const QImage img = graph.Render(W, H);
+    const int y = H - 50 * (H / 10 * 10) / 100;
+    for (int x : {1, 150, 300}) {
+        EXPECT_EQ(img.pixel(x, y - 1), kYellow) << "x " << x;
+        EXPECT_EQ(img.pixel(x, y), kYellow) << "x " << x;
+        EXPECT_NE(img.pixel(x, y - 2), kYellow) << "x " << x;
+        EXPECT_NE(img.pixel(x, y + 1), kYellow) << "x " << x;
+    }
+    EXPECT_NE(img.pixel(301, y), kYellow); // the end point
+    EXPECT_EQ(img.pixel(0, y), qRgb(0, 0, 0));
+}
+
+TEST_F(GraphRender, StartsWithSafeLimitsAndCountsSamplesOnTens)
+{
+    EXPECT_EQ(graph.ValueMax(), 100u);
+    EXPECT_EQ(graph.TimeRange(), 900u);
+    graph.SetElapsed(20);
+    graph.SetElapsed(25);
+    EXPECT_EQ(graph.SampleCount(), 2u);
+    EXPECT_EQ(graph.Elapsed(), 25);
+    graph.SetElapsed(30);
+    EXPECT_EQ(graph.SampleCount(), 3u);
+}
+
 TEST_F(GraphRender, TinyAreasDrawNothingAndDoNotCrash)
 {
     const SampleSeries run = Line();
