@@ -118,17 +118,18 @@ std::vector<CurvePoint> CurvePoints(int width, int height, uint32_t valueMax, ui
     if (!series || series->Empty() || width <= 0 || height <= 0 || valueMax == 0 || timeRange == 0)
         return points;
     const auto plotH = static_cast<uint32_t>((height / 10) * 10);
-    const int32_t base = shift + (ntPlatform ? 1 : 2);
+    // 32-bit sums that wrap, as the unsigned quotient plus the signed base do; never undefined.
+    const uint32_t base = static_cast<uint32_t>(shift) + (ntPlatform ? 1u : 2u);
     const auto w = static_cast<uint32_t>(width);
     ColumnCollapser collapser(points);
     bool first = true;
     for (const Sample& s : *series) {
         const uint32_t v = static_cast<uint32_t>(s.batteryLifePercent);
         const auto y = static_cast<int32_t>(static_cast<uint32_t>(height) - v * plotH / valueMax);
-        int32_t x = base;
+        auto x = static_cast<int32_t>(base);
         bool last = false;
         if (!first) {
-            x = static_cast<int32_t>(static_cast<uint32_t>(s.tick) * w / timeRange) + base;
+            x = static_cast<int32_t>(static_cast<uint32_t>(s.tick) * w / timeRange + base);
             if (x >= width) {
                 x = width - 2;
                 last = true;

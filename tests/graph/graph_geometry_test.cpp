@@ -91,6 +91,11 @@ TEST(Curve, ClipEndsTheCurveAndShiftMovesIt)
     EXPECT_EQ(shifted[1].x, pts[1].x - 3);
     const auto otherFamily = CurvePoints(600, 460, 100, 900, 0, false, &s);
     EXPECT_EQ(otherFamily[1].x, pts[1].x + 1);
+
+    // A shift at the end of the 32-bit range wraps around as the 32-bit sums do.
+    const auto wrapped = CurvePoints(600, 460, 100, 900, INT32_MAX, true, &s);
+    EXPECT_EQ(wrapped[0].x, INT32_MIN);
+    EXPECT_EQ(wrapped[1].x, INT32_MIN + 890 * 600 / 900);
 }
 
 TEST(Curve, ValuesAboveTheMaximumLieAboveTheTop)
