@@ -2,7 +2,6 @@
 #include "graph/CGraphControl.h"
 #include "graph/GraphGeometry.h"
 
-#include <QApplication>
 
 #include <benchmark/benchmark.h>
 
@@ -113,12 +112,3 @@ void BM_CurvePointsMillionInRange(benchmark::State& state)
 BENCHMARK(BM_CurvePointsMillionInRange)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}

@@ -4,7 +4,6 @@
 #include "battery/Backends.h"
 #include "graph/CGraphControl.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -94,12 +93,3 @@ void BM_TickWithoutSample(benchmark::State& state)
 BENCHMARK(BM_TickWithoutSample)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}
