@@ -188,7 +188,7 @@ void CVolticDlg::SetRunControls(bool idle)
     m_running = !idle;
     if (m_graph) {
         m_graph->SetRunState(m_running);
-        m_graph->repaint();
+        m_graph->Redraw();
     }
     m_stopButton->setEnabled(m_running);
     m_startButton->setEnabled(idle);
@@ -207,7 +207,7 @@ int CVolticDlg::SelectedRunSeconds() const
 void CVolticDlg::RedrawGraph()
 {
     if (m_graph)
-        m_graph->repaint();
+        m_graph->Redraw();
 }
 
 void CVolticDlg::CloseLog()

@@ -68,6 +68,46 @@ void CGraphControl::SetElapsed(uint32_t seconds)
     m_sampleCount = SampleCounterAfter(m_sampleCount, seconds);
 }
 
+CGraphControl::Fingerprint CGraphControl::CurrentFingerprint() const
+{
+    Fingerprint f;
+    f.series = m_series;
+    if (m_series && !m_series->Empty()) {
+        f.seriesSize = m_series->Size();
+        f.seriesLast = m_series->Back();
+    }
+    f.compare = m_compareSeries;
+    if (m_compareSeries && !m_compareSeries->Empty()) {
+        f.compareSize = m_compareSeries->Size();
+        f.compareLast = m_compareSeries->Back();
+    }
+    f.compareShift = m_compareShift;
+    f.runState = m_runState;
+    f.valueMax = m_valueMax;
+    f.timeRange = m_timeRange;
+    f.sampleCount = m_sampleCount;
+    f.size = size();
+    return f;
+}
+
+QRect CGraphControl::StatusRect() const
+{
+    const int cy = QFontMetrics(m_font).height();
+    return QRect(width() - 100, 0, 100, 4 * cy + 2);
+}
+
+void CGraphControl::Redraw()
+{
+    const Fingerprint now = CurrentFingerprint();
+    if (m_fullRedrawDone && now == m_lastFullRedraw) {
+        repaint(StatusRect());
+        return;
+    }
+    m_lastFullRedraw = now;
+    m_fullRedrawDone = true;
+    repaint();
+}
+
 void CGraphControl::paintEvent(QPaintEvent*)
 {
     // The lowest rows are never drawn; the picture is built off screen and copied at once.

@@ -44,11 +44,36 @@ public:
     // Draws the picture of a W x H drawing area; the widget copies it to the screen in one step.
     QImage Render(int width, int height) const;
 
+    // Redraws at once what changed since the last redraw: the whole picture, or only the
+    // status block when nothing but the elapsed time moved (everything else would be drawn
+    // with the same pixels). The once-a-second redraw of a run is mostly of that kind.
+    void Redraw();
+    // The part of the widget the status block covers.
+    QRect StatusRect() const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // Everything the picture depends on but the elapsed time.
+    struct Fingerprint {
+        const SampleSeries* series = nullptr;
+        std::size_t seriesSize = 0;
+        Sample seriesLast;
+        const SampleSeries* compare = nullptr;
+        std::size_t compareSize = 0;
+        Sample compareLast;
+        int32_t compareShift = 0;
+        bool runState = false;
+        uint32_t valueMax = 0, timeRange = 0, sampleCount = 0;
+        QSize size;
+        bool operator==(const Fingerprint&) const = default;
+    };
+    Fingerprint CurrentFingerprint() const;
+    Fingerprint m_lastFullRedraw;
+    bool m_fullRedrawDone = false;
+
     void DrawBackground(QPainter& p, int w, int h) const;
     void DrawPercentGrid(QPainter& p, int w, int h) const;
     void DrawStatusText(QPainter& p, int w) const;

@@ -3,6 +3,8 @@
 #include "graph/GraphGeometry.h"
 
 #include <QImage>
+#include <QPaintEvent>
+#include <QTest>
 #include <QPainter>
 #include <QPalette>
 
@@ -237,6 +239,55 @@ TEST_F(GraphRender, DocumentationPicture)
     shown.SetRunState(true);
     shown.SetElapsed(1200);
     EXPECT_TRUE(window.grab().save(QString::fromLocal8Bit(dir) + "/graph.png"));
+}
+
+// Records the rectangles the graph is asked to paint.
+class PaintRecorder : public QObject {
+public:
+    std::vector<QRect> rects;
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::Paint)
+            rects.push_back(static_cast<QPaintEvent*>(e)->rect());
+        return false;
+    }
+};
+
+TEST(GraphRedraw, OnlyTheStatusBlockWhenOnlyTheTimeMoved)
+{
+    QWidget window;
+    window.resize(620, 500);
+    CGraphControl graph(&window);
+    graph.setGeometry(0, 0, 600, 480);
+    SampleSeries run;
+    run.Append(At(0, 100));
+    graph.SetSeries(&run);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QCoreApplication::processEvents();
+    PaintRecorder recorder;
+    graph.installEventFilter(&recorder);
+
+    graph.Redraw(); // the first redraw is always whole
+    graph.SetElapsed(1);
+    graph.Redraw();
+    graph.SetElapsed(2);
+    graph.Redraw();
+    run.Append(At(10, 99)); // a sample appended: the curve changes
+    graph.SetElapsed(10);
+    graph.Redraw();
+    graph.ShiftCompare(1);
+    graph.Redraw();
+    ASSERT_EQ(recorder.rects.size(), 5u);
+    const QRect whole(0, 0, 600, 480 - kGraphBottomBand); // the band below is never drawn
+    EXPECT_EQ(recorder.rects[0], whole);
+    EXPECT_EQ(recorder.rects[1], graph.StatusRect());
+    EXPECT_EQ(recorder.rects[2], graph.StatusRect());
+    EXPECT_EQ(recorder.rects[3], whole);
+    EXPECT_EQ(recorder.rects[4], whole);
+    // What a partial redraw leaves on screen is the whole picture of the moment.
+    const QImage shown = graph.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(shown.copy(0, 0, 600, 460), graph.Render(600, 460));
 }
 
 } // namespace
