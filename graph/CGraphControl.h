@@ -48,6 +48,8 @@ public:
     // status block when nothing but the elapsed time moved (everything else would be drawn
     // with the same pixels). The once-a-second redraw of a run is mostly of that kind.
     void Redraw();
+    // What the last paint put on screen (tests).
+    const QImage& Picture() const { return m_picture; }
     // The part of the widget the status block covers.
     QRect StatusRect() const;
 
@@ -71,6 +73,9 @@ private:
         bool operator==(const Fingerprint&) const = default;
     };
     Fingerprint CurrentFingerprint() const;
+    void RenderInto(QImage& image, const QRect& clip) const;
+    QImage m_picture;                 // what the last paint showed
+    bool m_statusOnlyPending = false; // Redraw found only the elapsed time changed
     Fingerprint m_lastFullRedraw;
     bool m_fullRedrawDone = false;
 
