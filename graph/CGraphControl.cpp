@@ -174,9 +174,13 @@ void CGraphControl::DrawPercentGrid(QPainter& p, int w, int h) const
     p.setBackgroundMode(Qt::OpaqueMode); // each label stands on a box of background colour
     p.setBackground(kBackground);
     const QFontMetrics fm(m_font);
+    // Text that falls outside the clip draws nothing: skip laying it out (status-only redraws).
+    const QRect clip = p.hasClipping() ? p.clipBoundingRect().toAlignedRect() : QRect(0, 0, w, h);
     for (const PercentLine& line : PercentGrid(w, h)) {
         p.setPen(kGrid);
-        p.drawText(7, line.y + 1 + fm.ascent(), line.label);
+        const QRect box(7, line.y + 1, fm.horizontalAdvance(line.label) + 1, fm.height());
+        if (clip.intersects(box))
+            p.drawText(7, line.y + 1 + fm.ascent(), line.label);
         p.setPen(DottedGridPen());
         if (w - 2 >= 1)
             p.drawLine(1, line.y, w - 2, line.y); // the end point is excluded
@@ -206,12 +210,16 @@ void CGraphControl::DrawTimeGrid(QPainter& p, int w, int h) const
     p.setBackground(kBackground);
     p.setFont(m_rotatedFont);
     const QFontMetrics fm(m_rotatedFont);
+    const QRect clip = p.hasClipping() ? p.clipBoundingRect().toAlignedRect() : QRect(0, 0, w, h);
     for (const TimeLine& line : TimeGrid(w, h, m_timeRange, m_series)) {
         if (line.x >= w)
             continue; // outside the area
         p.setPen(DottedGridPen());
         if (h - 2 >= 1)
             p.drawLine(line.x, 1, line.x, h - 2);
+        const int labelLength = fm.horizontalAdvance(line.label) + 1;
+        if (!clip.intersects(QRect(line.labelLeft, h - 4 - labelLength, fm.height() + 1, labelLength + 1)))
+            continue; // the label lies outside the clip
         // The label reads upward from 4 pixels above the bottom edge.
         p.save();
         p.setPen(Qt::black);
