@@ -32,30 +32,29 @@ QFont FontWithCell(int cellHeight)
 }
 
 // A dotted line of the grid, as the Windows drawing layer's dotted cosmetic pen draws it in
-// opaque mode: three pixels of red, three of the background colour, from the first pixel to
-// `last` (included). Drawn as spans, and only where the clip reaches: a stroked dash pattern
+// opaque mode: three pixels of red, three of the background colour, from the line's first
+// pixel. Made once as a strip of pixels and copied for every line: a stroked dash pattern
 // costs far more for the same pixels.
-void DrawDottedLine(QPainter& p, const QPoint& first, const QPoint& last, const QRect& clip)
+QImage DottedStrip(int length, bool horizontal)
+{
+    QImage strip(horizontal ? QSize(length, 1) : QSize(1, length), QImage::Format_RGB32);
+    for (int i = 0; i < length; ++i)
+        strip.setPixel(horizontal ? i : 0, horizontal ? 0 : i, (i % 6 < 3 ? kGrid : kBackground).rgb());
+    return strip;
+}
+
+// Draws the strip from `first` to `last` (included), horizontal or vertical.
+void DrawDottedLine(QPainter& p, const QPoint& first, const QPoint& last)
 {
     const bool horizontal = first.y() == last.y();
-    const int start = horizontal ? first.x() : first.y();
-    const int end = horizontal ? last.x() : last.y();
-    const int lo = std::max(start, horizontal ? clip.left() : clip.top());
-    const int hi = std::min(end, horizontal ? clip.right() : clip.bottom());
-    const int across = horizontal ? first.y() : first.x();
-    if (lo > hi || across < (horizontal ? clip.top() : clip.left())
-        || across > (horizontal ? clip.bottom() : clip.right()))
+    const int length = (horizontal ? last.x() - first.x() : last.y() - first.y()) + 1;
+    if (length <= 0)
         return;
-    auto span = [&](int from, int to) { // pixels from..to along the line
-        return horizontal ? QRect(from, across, to - from + 1, 1) : QRect(across, from, 1, to - from + 1);
-    };
-    p.fillRect(span(lo, hi), kBackground);
-    for (int on = start + ((lo - start) / 6) * 6; on <= hi; on += 6) {
-        const int from = std::max(on, lo);
-        const int to = std::min(on + 2, hi);
-        if (from <= to)
-            p.fillRect(span(from, to), kGrid);
-    }
+    static QImage hStrip, vStrip; // grown as needed; the pattern does not depend on the size
+    QImage& strip = horizontal ? hStrip : vStrip;
+    if ((horizontal ? strip.width() : strip.height()) < length)
+        strip = DottedStrip(std::max(length, 2048), horizontal);
+    p.drawImage(first, strip, horizontal ? QRect(0, 0, length, 1) : QRect(0, 0, 1, length));
 }
 
 QRect ClipOf(const QPainter& p, int w, int h)
@@ -205,7 +204,7 @@ void CGraphControl::DrawPercentGrid(QPainter& p, int w, int h) const
         const QRect box(7, line.y + 1, fm.horizontalAdvance(line.label) + 1, fm.height());
         if (clip.intersects(box))
             p.drawText(7, line.y + 1 + fm.ascent(), line.label);
-        DrawDottedLine(p, QPoint(1, line.y), QPoint(w - 2, line.y), clip); // to W - 1, excluded
+        DrawDottedLine(p, QPoint(1, line.y), QPoint(w - 2, line.y)); // to W - 1, excluded
     }
     p.restore();
 }
@@ -236,7 +235,7 @@ void CGraphControl::DrawTimeGrid(QPainter& p, int w, int h) const
     for (const TimeLine& line : TimeGrid(w, h, m_timeRange, m_series)) {
         if (line.x >= w)
             continue; // outside the area
-        DrawDottedLine(p, QPoint(line.x, 1), QPoint(line.x, h - 2), clip); // to H - 1, excluded
+        DrawDottedLine(p, QPoint(line.x, 1), QPoint(line.x, h - 2)); // to H - 1, excluded
         const int labelLength = fm.horizontalAdvance(line.label) + 1;
         if (!clip.intersects(QRect(line.labelLeft, h - 4 - labelLength, fm.height() + 1, labelLength + 1)))
             continue; // the label lies outside the clip
