@@ -4,6 +4,7 @@
 #include "resources/Resources.h"
 #include "resources/StringTable.h"
 
+#include <QLabel>
 #include <QPushButton>
 
 namespace ampora {
@@ -15,6 +16,9 @@ CAboutDlg::CAboutDlg(QWidget* parent)
     setWindowIcon(ProgramIcon());
     SetControlText(this, 1095, LoadQString(174));
     SetControlText(this, 1096, LoadQString(175));
+    if (auto* notice = Control<QLabel>(this, 1096))
+        notice->setWordWrap(true); // the notice may take two lines
+
     setWindowTitle(LoadQString(101));
     if (auto* ok = Control<QPushButton>(this, 1))
         connect(ok, &QPushButton::clicked, this, &QDialog::accept);

@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QIcon>
@@ -18,6 +19,16 @@
 #include <QStyle>
 
 namespace ampora {
+
+QFont DialogFont()
+{
+    QFont font(QStringLiteral("MS Sans Serif"), 8);
+    if (QFontInfo(font).family() != font.family()) {
+        font = QFont(QStringLiteral("Arial"), 8);
+        font.setStyleHint(QFont::SansSerif);
+    }
+    return font;
+}
 
 QPoint DialogUnitsToPixels(const QFont& font, int x, int y)
 {
@@ -90,9 +101,7 @@ QWidget* MakeControl(QDialog* dialog, const ControlTemplate& c)
 
 void BuildDialog(QDialog* dialog, const DialogTemplate& tmpl)
 {
-    // Templates are laid out for an 8-point dialog font.
-    QFont font = dialog->font();
-    font.setPointSize(8);
+    const QFont font = DialogFont();
     dialog->setFont(font);
     dialog->setWindowTitle(QString::fromUtf8(tmpl.caption));
     QWidget* previous = nullptr;
