@@ -34,7 +34,6 @@ constexpr int kTimerPeriodMs = 1000;
 constexpr int kTicksPerSample = 10;
 constexpr int kValueMax = 100;
 constexpr const char* kDataFileFilter = "Battery data (*.apd)";
-constexpr int IDS_ALREADY_EXISTS = 233;
 
 // (string id, control id), applied in this order; pairs for controls the template lacks
 // are skipped, so the status group ends with "Status".

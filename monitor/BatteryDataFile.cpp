@@ -1,5 +1,6 @@
 #include "monitor/BatteryDataFile.h"
 
+#include "resources/ResourceIds.h"
 #include "resources/StringTable.h"
 
 #include <QBuffer>
@@ -17,44 +18,17 @@
 namespace ampora {
 namespace {
 
-enum : int {
-    IDS_PAST_END = 209,
-    IDS_WHILE_READING = 210,
-    IDS_WHILE_READING_BATTERY_FIELD = 211,
-    IDS_WHILE_READING_BATTERY = 212,
-    IDS_FORMAT_NUMBER = 213,
-    IDS_BATTERY_COUNT = 214,
-    IDS_RUN_LENGTH = 215,
-    IDS_SAMPLE_COUNT = 216,
-    IDS_TICK_COUNT = 217,
-    IDS_DEVICE_NAME = 218,
-    IDS_MANUFACTURER = 219,
-    IDS_SERIAL_NUMBER = 220,
-    IDS_UNIQUE_ID = 221,
-    IDS_CHEMISTRY = 222,
-    IDS_DAMAGED = 223,
-    IDS_NEGATIVE_BATTERY_COUNT = 224,
-    IDS_TOO_MANY_BATTERIES = 225,
-    IDS_BAD_TEXT_LENGTH = 226,
-    IDS_NEGATIVE_SAMPLE_COUNT = 227,
-    IDS_CANNOT_OPEN = 228,
-    IDS_CANNOT_READ = 229,
-    IDS_CANNOT_SAVE = 230,
-    IDS_NOT_A_FILE = 231,
-    IDS_SAMPLES_CUT = 232,
-};
-
 // The battery image: five counted texts, then twelve int32.
 struct TextField {
     std::string BatteryRecord::*member;
     int nameId;
 };
 constexpr TextField kTextFields[] = {
-    {&BatteryRecord::deviceName, IDS_DEVICE_NAME},
-    {&BatteryRecord::manufacturer, IDS_MANUFACTURER},
-    {&BatteryRecord::serialNumber, IDS_SERIAL_NUMBER},
-    {&BatteryRecord::uniqueId, IDS_UNIQUE_ID},
-    {&BatteryRecord::chemistry, IDS_CHEMISTRY},
+    {&BatteryRecord::deviceName, IDS_FIELD_DEVICE_NAME},
+    {&BatteryRecord::manufacturer, IDS_FIELD_MANUFACTURER},
+    {&BatteryRecord::serialNumber, IDS_FIELD_SERIAL_NUMBER},
+    {&BatteryRecord::uniqueId, IDS_FIELD_UNIQUE_ID},
+    {&BatteryRecord::chemistry, IDS_FIELD_CHEMISTRY},
 };
 constexpr int32_t BatteryRecord::*kNumberFields[] = {
     &BatteryRecord::designedCapacity, &BatteryRecord::fullChargedCapacity,
@@ -86,7 +60,7 @@ QString ShownName(const QString& path)
 // Each message names the file on its first line; the detail follows on its own line.
 DataFileResult Damaged(const QString& file, const QString& detail)
 {
-    return {DataFileStatus::Damaged, LoadQString(IDS_DAMAGED).arg(ShownName(file)) + QLatin1Char('\n') + detail};
+    return {DataFileStatus::Damaged, LoadQString(IDS_FILE_DAMAGED).arg(ShownName(file)) + QLatin1Char('\n') + detail};
 }
 
 DataFileResult PastEnd(const QString& file, const QString& detail)
@@ -209,11 +183,11 @@ DataFileResult Parse(QIODevice& device, const QString& file, BatteryData* data)
 
     int32_t format = 0;
     if (!in.Int32(&format))
-        return PastEndOf(file, IDS_FORMAT_NUMBER);
+        return PastEndOf(file, IDS_FIELD_FORMAT_NUMBER);
 
     int32_t batteryCount = 0;
     if (!in.Int32(&batteryCount))
-        return PastEndOf(file, IDS_BATTERY_COUNT);
+        return PastEndOf(file, IDS_FIELD_BATTERY_COUNT);
     if (batteryCount < 0)
         return Damaged(file, LoadQString(IDS_NEGATIVE_BATTERY_COUNT).arg(batteryCount));
     if (batteryCount > in.Left() / kMinBatteryImageSize)
@@ -228,11 +202,11 @@ DataFileResult Parse(QIODevice& device, const QString& file, BatteryData* data)
 
     int32_t sampleCount = 0;
     if (!in.Int32(&loaded.runSeconds))
-        return PastEndOf(file, IDS_RUN_LENGTH);
+        return PastEndOf(file, IDS_FIELD_RUN_LENGTH);
     if (!in.Int32(&sampleCount))
-        return PastEndOf(file, IDS_SAMPLE_COUNT);
+        return PastEndOf(file, IDS_FIELD_SAMPLE_COUNT);
     if (!in.Int32(&loaded.tickCount))
-        return PastEndOf(file, IDS_TICK_COUNT);
+        return PastEndOf(file, IDS_FIELD_TICK_COUNT);
     if (sampleCount < 0)
         return Damaged(file, LoadQString(IDS_NEGATIVE_SAMPLE_COUNT).arg(sampleCount));
 

@@ -8,6 +8,7 @@
 #include "graph/CGraphControl.h"
 #include "platform/PowerEventFactory.h"
 #include "resources/DialogTemplate.h"
+#include "resources/ResourceIds.h"
 #include "resources/Resources.h"
 #include "resources/StringTable.h"
 
@@ -435,7 +436,7 @@ TEST_F(MainDialogTest, TranslationReplacesTextsButNotTheFixedLiterals)
     EXPECT_EQ(Control<QComboBox>(dialog.get(), 1122)->itemText(0), "Bat. 1");
     EXPECT_EQ(dialog->Graph()->windowTitle(), "Wnd Graph");
     // The texts of the data file and of saving are translated too, and Qt's own buttons.
-    for (int id = 209; id <= 233; ++id)
+    for (int id = IDS_PAST_END; id <= IDS_ALREADY_EXISTS; ++id)
         EXPECT_NE(LoadQString(id), QString::fromUtf8(BuiltInString(id))) << id;
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), "&Ja");
     dialog.reset();
