@@ -18,10 +18,17 @@ static void InitResources()
 namespace ampora {
 namespace {
 
-QTranslator*& Module()
+// The module in force and whether it has been looked for since start-up or the last unload.
+struct ModuleState {
+    QTranslator* translator = nullptr;
+    QString path;
+    bool searched = false;
+};
+
+ModuleState& Module()
 {
-    static QTranslator* translator = nullptr;
-    return translator;
+    static ModuleState state;
+    return state;
 }
 
 } // namespace
@@ -42,14 +49,18 @@ QStringList TranslationModuleDirs()
 
 QString LoadTranslationModule()
 {
-    UnloadTranslationModule();
+    ModuleState& module = Module();
+    if (module.searched)
+        return module.path;
+    module.searched = true;
     for (const QString& dir : TranslationModuleDirs()) {
         const QString path = QDir(dir).filePath(QString::fromLatin1(kTranslationModuleName));
         if (!QFileInfo(path).isFile())
             continue;
         auto* translator = new QTranslator;
         if (translator->load(path) && QCoreApplication::installTranslator(translator)) {
-            Module() = translator;
+            module.translator = translator;
+            module.path = path;
             return path;
         }
         delete translator; // not a module: the built-in set stays
@@ -60,11 +71,12 @@ QString LoadTranslationModule()
 
 void UnloadTranslationModule()
 {
-    if (QTranslator* t = Module()) {
-        QCoreApplication::removeTranslator(t);
-        delete t;
-        Module() = nullptr;
+    ModuleState& module = Module();
+    if (module.translator) {
+        QCoreApplication::removeTranslator(module.translator);
+        delete module.translator;
     }
+    module = ModuleState();
 }
 
 QIcon ProgramIcon()

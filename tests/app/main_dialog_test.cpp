@@ -403,6 +403,17 @@ TEST_F(MainDialogTest, TranslationReplacesTextsButNotTheFixedLiterals)
     UnloadTranslationModule();
 }
 
+TEST_F(MainDialogTest, TranslationModuleIsLookedForOnce)
+{
+    EXPECT_TRUE(LoadTranslationModule().isEmpty());
+    ASSERT_TRUE(QFile::copy(QStringLiteral(AMPORA_BUILD_DIR "/translations/de/TransBat.lng"),
+                            QDir::current().filePath("TransBat.lng")));
+    EXPECT_TRUE(LoadTranslationModule().isEmpty());
+    UnloadTranslationModule();
+    EXPECT_FALSE(LoadTranslationModule().isEmpty());
+    UnloadTranslationModule();
+}
+
 TEST_F(MainDialogTest, GarbageTranslationModuleLeavesEnglish)
 {
     QFile f(QDir::current().filePath("TransBat.lng"));
