@@ -364,8 +364,7 @@ void CVolticDlg::OnSaveData()
     const QString path = CompleteDataFileName(chosen);
     // The dialog asked about the name it returned; a completed name it never saw is asked here.
     if (path != chosen && QFileInfo::exists(path)) {
-        const QString question = tr("%1 already exists.\nDo you want to replace it?")
-                                     .arg(QFileInfo(path).fileName());
+        const QString question = LoadQString(IDS_ALREADY_EXISTS).arg(QFileInfo(path).fileName());
         if (ShowMessage(this, QMessageBox::Warning, question, QMessageBox::Yes | QMessageBox::No)
             != QMessageBox::Yes)
             return;
@@ -387,7 +386,7 @@ void CVolticDlg::OnViewData()
         return;
     BatteryData data;
     const DataFileResult result = ReadBatteryDataFile(CompleteDataFileName(chosen), &data);
-    if (!result.Ok()) {
+    if (!result.Loaded()) {
         // Nothing is replaced: the run on display stays.
         ShowMessage(this, QMessageBox::Critical, result.error);
         return;
@@ -406,6 +405,8 @@ void CVolticDlg::OnViewData()
     }
     RedrawGraph();
     m_saveDataButton->setEnabled(!m_running);
+    if (result.status == DataFileStatus::Partial)
+        ShowMessage(this, QMessageBox::Warning, result.error); // over the whole samples, now shown
 }
 
 bool CVolticDlg::LoadCompareFile(const QString& path)
@@ -415,7 +416,9 @@ bool CVolticDlg::LoadCompareFile(const QString& path)
     m_compareSamples.Clear();
     BatteryData data;
     const DataFileResult result = ReadBatteryDataFile(path, &data);
-    if (!result.Ok()) {
+    if (result.status == DataFileStatus::Partial)
+        ShowMessage(this, QMessageBox::Warning, result.error); // the whole samples are compared
+    if (!result.Loaded()) {
         ShowMessage(this, QMessageBox::Critical, result.error);
         // A file that cannot be opened only loses the comparison; a damaged one ends the Start.
         return result.status == DataFileStatus::CannotOpen;

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QMenu>
 #include <QTranslator>
@@ -29,6 +30,30 @@ ModuleState& Module()
 {
     static ModuleState state;
     return state;
+}
+
+// Qt's own texts (message box buttons, file dialogs) in the module's language.
+QTranslator*& QtTexts()
+{
+    static QTranslator* translator = nullptr;
+    return translator;
+}
+
+void LoadQtTranslation(const QString& language)
+{
+    if (language.isEmpty())
+        return;
+    const QStringList dirs{QLibraryInfo::path(QLibraryInfo::TranslationsPath),
+                           QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("translations"))};
+    for (const QString& dir : dirs) {
+        auto* translator = new QTranslator;
+        if (translator->load(QLocale(language), QStringLiteral("qtbase"), QStringLiteral("_"), dir)
+            && QCoreApplication::installTranslator(translator)) {
+            QtTexts() = translator;
+            return;
+        }
+        delete translator;
+    }
 }
 
 } // namespace
@@ -61,6 +86,7 @@ QString LoadTranslationModule()
         if (translator->load(path) && QCoreApplication::installTranslator(translator)) {
             module.translator = translator;
             module.path = path;
+            LoadQtTranslation(translator->language());
             return path;
         }
         delete translator; // not a module: the built-in set stays
@@ -72,9 +98,12 @@ QString LoadTranslationModule()
 void UnloadTranslationModule()
 {
     ModuleState& module = Module();
-    if (module.translator) {
-        QCoreApplication::removeTranslator(module.translator);
-        delete module.translator;
+    for (QTranslator** t : {&module.translator, &QtTexts()}) {
+        if (*t) {
+            QCoreApplication::removeTranslator(*t);
+            delete *t;
+            *t = nullptr;
+        }
     }
     module = ModuleState();
 }
