@@ -26,7 +26,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
-#include <QWindowStateChangeEvent>
 
 namespace ampora {
 namespace {

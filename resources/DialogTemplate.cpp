@@ -4,7 +4,6 @@
 #include "resources/StringTable.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QComboBox>
@@ -12,11 +11,9 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QGroupBox>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStyle>
 
 namespace ampora {
 

@@ -455,6 +455,17 @@ TEST_F(MainDialogTest, TranslationReplacesTextsButNotTheFixedLiterals)
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), "&Yes");
 }
 
+TEST_F(MainDialogTest, TranslationModuleIsLookedForOnce)
+{
+    EXPECT_TRUE(LoadTranslationModule().isEmpty());
+    ASSERT_TRUE(QFile::copy(QStringLiteral(AMPORA_BUILD_DIR "/translations/de/TransBat.lng"),
+                            QDir::current().filePath("TransBat.lng")));
+    EXPECT_TRUE(LoadTranslationModule().isEmpty());
+    UnloadTranslationModule();
+    EXPECT_FALSE(LoadTranslationModule().isEmpty());
+    UnloadTranslationModule();
+}
+
 TEST_F(MainDialogTest, GarbageTranslationModuleLeavesEnglish)
 {
     QFile f(QDir::current().filePath("TransBat.lng"));
