@@ -12,18 +12,4 @@ namespace ampora {
 // bus with the sysfs root in force. The caller owns it.
 std::unique_ptr<PowerEventSource> MakePowerEventSource();
 
-// A source that only emits what a test tells it to.
-class FakePowerEventSource : public PowerEventSource {
-    Q_OBJECT
-public:
-    using PowerEventSource::PowerEventSource;
-    void EmitSuspend() { emit aboutToSuspend(); }
-    void EmitPowerStatusChanged() { emit powerStatusChanged(); }
-    void SuspendHandled() override { ++m_suspendHandled; }
-    int SuspendHandledCount() const { return m_suspendHandled; }
-
-private:
-    int m_suspendHandled = 0;
-};
-
 } // namespace ampora

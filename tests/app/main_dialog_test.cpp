@@ -6,7 +6,7 @@
 #include "app/TrayIcon.h"
 #include "platform/Backends.h"
 #include "graph/CGraphControl.h"
-#include "platform/PowerEventFactory.h"
+#include "platform/fake/FakePowerEvents.h"
 #include "resources/DialogTemplate.h"
 #include "resources/ResourceIds.h"
 #include "resources/Resources.h"
