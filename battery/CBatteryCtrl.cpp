@@ -190,9 +190,15 @@ int CBatteryCtrl::GetBatteryTotals(BatteryTotals* totals) const
         }
 
         BatteryInformationData info;
-        if (QueryValue(*device, tag, Level::BatteryInformation, &info) && info.designedCapacity != kDriverUnknown) {
-            designed.Add(static_cast<int32_t>(info.designedCapacity));
-            AddCapacity(full, info.fullChargedCapacity);
+        if (QueryValue(*device, tag, Level::BatteryInformation, &info)) {
+            if (info.designedCapacity != kDriverUnknown) {
+                designed.Add(static_cast<int32_t>(info.designedCapacity));
+                AddCapacity(full, info.fullChargedCapacity);
+            } else {
+                // Adds nothing, but a total made only of such batteries is unknown, not 0.
+                designed.MarkUnknown();
+                full.MarkUnknown();
+            }
         }
     }
 
