@@ -3,7 +3,7 @@
 // of device paths (position = battery number); every read opens the device anew, sends its
 // requests and closes it, so nothing is cached between calls. No platform code here: all
 // requests go through a BatteryDriver, which the caller owns and which outlives this object.
-#include "battery/BatteryDriver.h"
+#include "platform/BatteryDriver.h"
 #include "battery/BatteryRecord.h"
 
 #include <string>
@@ -31,8 +31,9 @@ public:
     // A rate of 0xFFFFFFFF adds neither the rate nor the remaining capacity. A rate of
     // kUnknownRate (0x80000000) adds the remaining capacity but not the rate; when no
     // battery adds a known rate and one reported kUnknownRate, the total rate is
-    // kUnknownRate. A battery whose design capacity is unknown adds to neither capacity
-    // rating; when no battery adds one, those two totals are unknown (-1), not 0.
+    // kUnknownRate. A design capacity, full capacity or voltage that is unknown adds
+    // nothing; a total to which no battery adds a known value but one reported an unknown
+    // one is unknown (-1), not 0.
     // Sums saturate at the int32 limits instead of overflowing.
     int GetBatteryTotals(BatteryTotals* totals) const;
 

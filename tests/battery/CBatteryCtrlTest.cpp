@@ -1,10 +1,10 @@
 // CBatteryCtrl over the scripted fake back end: what it asks, in which order, and what it
 // makes of every answer, failures included.
-#include "battery/Backends.h"
+#include "platform/Backends.h"
 #include "battery/CBatteryCtrl.h"
-#include "battery/fake/FakeBackend.h"
+#include "platform/fake/FakeBackend.h"
 
-#include "TableRows.h"
+#include "tests/TableRows.h"
 
 #include <gtest/gtest.h>
 
@@ -321,14 +321,17 @@ INSTANTIATE_TEST_SUITE_P(
                     {.designedCapacity = 20000, .fullChargedCapacity = 18000, .remainingCapacity = 9000,
                      .voltage = 11000, .rate = -5000}},
                    {70000, 58000, 39000, 23000, -15000}},
-        TotalsCase{"UnknownDesignAddsNeitherDesignNorFull",
+        TotalsCase{"UnknownDesignStillAddsFull",
                    {{.designedCapacity = kUnknown, .fullChargedCapacity = 40000, .remainingCapacity = 30000,
                      .voltage = 12000, .rate = -10000}},
-                   {-1, -1, 30000, 12000, -10000}},
-        TotalsCase{"UnknownDesignBesideAKnownOneAddsNothing",
+                   {-1, 40000, 30000, 12000, -10000}},
+        TotalsCase{"OnlyUnknownVoltagesSumToUnknown",
+                   {{.voltage = kUnknown, .rate = -1000}},
+                   {50000, 48000, 36000, -1, -1000}},
+        TotalsCase{"UnknownDesignBesideAKnownOne",
                    {{.designedCapacity = kUnknown, .fullChargedCapacity = 40000, .rate = -1000},
                     {.designedCapacity = 20000, .fullChargedCapacity = 18000, .rate = -1000}},
-                   {20000, 18000, 72000, 24000, -2000}},
+                   {20000, 58000, 72000, 24000, -2000}},
         TotalsCase{"UnknownVoltageIsLeftOut",
                    {{.voltage = kUnknown, .rate = -1000}, {.voltage = 11000, .rate = -1000}},
                    {100000, 96000, 72000, 11000, -2000}},
