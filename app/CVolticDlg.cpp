@@ -317,6 +317,8 @@ void CVolticDlg::OnTimer()
 
 bool CVolticDlg::TakeSample(bool writeRow)
 {
+    // The power status and the totals of one sample share one reading of the batteries.
+    const SampleReadings readings(m_backends.driver.get());
     SystemPowerStatus status;
     if (!m_backends.powerStatus || !m_backends.powerStatus->GetSystemPowerStatus(&status))
         return false;
