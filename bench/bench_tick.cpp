@@ -2,7 +2,7 @@
 // nine texts, a log row, the append, the graph repaint), the sample alone, and a tick
 // without a sample.
 #include "app/CVolticDlg.h"
-#include "battery/Backends.h"
+#include "platform/Backends.h"
 #include "graph/CGraphControl.h"
 
 #include <QComboBox>

@@ -1,24 +1,10 @@
 #include "monitor/SampleTexts.h"
 
 #include "monitor/TextFormat.h"
+#include "resources/ResourceIds.h"
 #include "resources/StringTable.h"
 
 namespace ampora {
-namespace {
-
-enum : int {
-    IDS_NOT_AVAILABLE = 123,
-    IDS_AC_LINE = 127,
-    IDS_LOW = 130,
-    IDS_HIGH = 131,
-    IDS_CRITICAL = 132,
-    IDS_CHARGE = 133,
-    IDS_NO_BATTERY = 134,
-    IDS_BATTERY = 180,
-    IDS_UNKNOWN = 181,
-};
-
-} // namespace
 
 std::string PowerSourceText(uint8_t acLineStatus)
 {
@@ -41,10 +27,10 @@ std::string BatteryStatusText(uint8_t batteryFlag)
         uint8_t bit;
         int id;
     } kWords[] = {
-        {BATTERY_FLAG_HIGH, IDS_HIGH},
-        {BATTERY_FLAG_LOW, IDS_LOW},
-        {BATTERY_FLAG_CRITICAL, IDS_CRITICAL},
-        {BATTERY_FLAG_CHARGING, IDS_CHARGE},
+        {BATTERY_FLAG_HIGH, IDS_FLAG_HIGH},
+        {BATTERY_FLAG_LOW, IDS_FLAG_LOW},
+        {BATTERY_FLAG_CRITICAL, IDS_FLAG_CRITICAL},
+        {BATTERY_FLAG_CHARGING, IDS_FLAG_CHARGE},
         {BATTERY_FLAG_NO_BATTERY, IDS_NO_BATTERY},
     };
     std::string text;

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QMenu>
 #include <QTranslator>
@@ -22,6 +23,30 @@ QTranslator*& Module()
 {
     static QTranslator* translator = nullptr;
     return translator;
+}
+
+// Qt's own texts (message box buttons, file dialogs) in the module's language.
+QTranslator*& QtTexts()
+{
+    static QTranslator* translator = nullptr;
+    return translator;
+}
+
+void LoadQtTranslation(const QString& language)
+{
+    if (language.isEmpty())
+        return;
+    const QStringList dirs{QLibraryInfo::path(QLibraryInfo::TranslationsPath),
+                           QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("translations"))};
+    for (const QString& dir : dirs) {
+        auto* translator = new QTranslator;
+        if (translator->load(QLocale(language), QStringLiteral("qtbase"), QStringLiteral("_"), dir)
+            && QCoreApplication::installTranslator(translator)) {
+            QtTexts() = translator;
+            return;
+        }
+        delete translator;
+    }
 }
 
 } // namespace
@@ -50,6 +75,7 @@ QString LoadTranslationModule()
         auto* translator = new QTranslator;
         if (translator->load(path) && QCoreApplication::installTranslator(translator)) {
             Module() = translator;
+            LoadQtTranslation(translator->language());
             return path;
         }
         delete translator; // not a module: the built-in set stays
@@ -60,10 +86,12 @@ QString LoadTranslationModule()
 
 void UnloadTranslationModule()
 {
-    if (QTranslator* t = Module()) {
-        QCoreApplication::removeTranslator(t);
-        delete t;
-        Module() = nullptr;
+    for (QTranslator** t : {&Module(), &QtTexts()}) {
+        if (*t) {
+            QCoreApplication::removeTranslator(*t);
+            delete *t;
+            *t = nullptr;
+        }
     }
 }
 
