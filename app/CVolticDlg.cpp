@@ -25,7 +25,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
-#include <QWindowStateChangeEvent>
 
 namespace ampora {
 namespace {

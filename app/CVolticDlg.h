@@ -149,7 +149,6 @@ private:
 
     FileDialogFunction m_fileDialog;
     ClockFunction m_clock;
-    bool m_ending = false;
 };
 
 } // namespace ampora

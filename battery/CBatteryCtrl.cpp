@@ -1,6 +1,6 @@
 #include "battery/CBatteryCtrl.h"
 
-#include "battery/DriverText.h"
+#include "platform/DriverText.h"
 
 #include <algorithm>
 #include <array>

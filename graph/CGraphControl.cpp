@@ -7,7 +7,6 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QStaticText>
-#include <QRegion>
 
 #include <algorithm>
 #include <vector>

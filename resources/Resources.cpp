@@ -19,10 +19,17 @@ static void InitResources()
 namespace ampora {
 namespace {
 
-QTranslator*& Module()
+// The module in force and whether it has been looked for since start-up or the last unload.
+struct ModuleState {
+    QTranslator* translator = nullptr;
+    QString path;
+    bool searched = false;
+};
+
+ModuleState& Module()
 {
-    static QTranslator* translator = nullptr;
-    return translator;
+    static ModuleState state;
+    return state;
 }
 
 // Qt's own texts (message box buttons, file dialogs) in the module's language.
@@ -67,14 +74,18 @@ QStringList TranslationModuleDirs()
 
 QString LoadTranslationModule()
 {
-    UnloadTranslationModule();
+    ModuleState& module = Module();
+    if (module.searched)
+        return module.path;
+    module.searched = true;
     for (const QString& dir : TranslationModuleDirs()) {
         const QString path = QDir(dir).filePath(QString::fromLatin1(kTranslationModuleName));
         if (!QFileInfo(path).isFile())
             continue;
         auto* translator = new QTranslator;
         if (translator->load(path) && QCoreApplication::installTranslator(translator)) {
-            Module() = translator;
+            module.translator = translator;
+            module.path = path;
             LoadQtTranslation(translator->language());
             return path;
         }
@@ -86,13 +97,15 @@ QString LoadTranslationModule()
 
 void UnloadTranslationModule()
 {
-    for (QTranslator** t : {&Module(), &QtTexts()}) {
+    ModuleState& module = Module();
+    for (QTranslator** t : {&module.translator, &QtTexts()}) {
         if (*t) {
             QCoreApplication::removeTranslator(*t);
             delete *t;
             *t = nullptr;
         }
     }
+    module = ModuleState();
 }
 
 QIcon ProgramIcon()

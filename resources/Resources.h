@@ -20,10 +20,11 @@ inline constexpr const char* kTranslationModuleName = "TransBat.lng";
 // ../share/ampora/translations/<lang>/ when installed). Installs it when it loads; a missing or unreadable file leaves the built-in
 // English set, silently. Qt's own translation of the module's language (qtbase_<lang>.qm, from
 // Qt's translations folder or translations/ beside the program) comes with it when present.
-// Returns the path of the module in force, or an empty string.
+// Returns the path of the module in force, or an empty string; later calls give the same
+// answer without looking again.
 QString LoadTranslationModule();
 QStringList TranslationModuleDirs();
-// Removes the module again (shut-down, tests).
+// Removes the module again (shut-down, tests); the next LoadTranslationModule looks afresh.
 void UnloadTranslationModule();
 
 // Program icon 128, at every size it is drawn in.

@@ -6,7 +6,7 @@
 #include "app/TrayIcon.h"
 #include "platform/Backends.h"
 #include "graph/CGraphControl.h"
-#include "platform/PowerEventFactory.h"
+#include "platform/fake/FakePowerEvents.h"
 #include "resources/DialogTemplate.h"
 #include "resources/ResourceIds.h"
 #include "resources/Resources.h"
@@ -442,6 +442,17 @@ TEST_F(MainDialogTest, TranslationReplacesTextsButNotTheFixedLiterals)
     dialog.reset();
     UnloadTranslationModule();
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), "&Yes");
+}
+
+TEST_F(MainDialogTest, TranslationModuleIsLookedForOnce)
+{
+    EXPECT_TRUE(LoadTranslationModule().isEmpty());
+    ASSERT_TRUE(QFile::copy(QStringLiteral(AMPORA_BUILD_DIR "/translations/de/TransBat.lng"),
+                            QDir::current().filePath("TransBat.lng")));
+    EXPECT_TRUE(LoadTranslationModule().isEmpty());
+    UnloadTranslationModule();
+    EXPECT_FALSE(LoadTranslationModule().isEmpty());
+    UnloadTranslationModule();
 }
 
 TEST_F(MainDialogTest, GarbageTranslationModuleLeavesEnglish)
