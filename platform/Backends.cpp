@@ -36,8 +36,9 @@ Backends MakeBackends(BackendKind kind, FakeBackend* fake)
     backends.powerInformation = MakeWin32PowerInformation();
 #else
     const std::string root = SysfsRoot();
-    backends.driver = MakeSysfsBatteryDriver(root);
-    backends.powerStatus = MakeSysfsPowerStatus(root);
+    const std::shared_ptr<SysfsReadings> readings = MakeSysfsReadings(root);
+    backends.driver = MakeSysfsBatteryDriver(readings);
+    backends.powerStatus = MakeSysfsPowerStatus(readings);
     backends.powerInformation = MakeSysfsPowerInformation(root);
 #endif
     return backends;
