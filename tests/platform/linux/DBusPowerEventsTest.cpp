@@ -23,6 +23,7 @@ using test::WaitUntil;
 
 const QString kLinePower = QStringLiteral("/org/freedesktop/UPower/devices/line_power_AC");
 const QString kBattery = QStringLiteral("/org/freedesktop/UPower/devices/battery_BAT0");
+const QString kMouse = QStringLiteral("/org/freedesktop/UPower/devices/mouse_hidpp_battery_0");
 const QString kDaemon = QStringLiteral("/org/freedesktop/UPower");
 const QString kDeviceInterface = QStringLiteral("org.freedesktop.UPower.Device");
 const QString kDaemonInterface = QStringLiteral("org.freedesktop.UPower");
@@ -180,6 +181,7 @@ INSTANTIATE_TEST_SUITE_P(
                        PropertyChange(c, kBattery, QStringLiteral("org.freedesktop.UPower.KbdBacklight"), "State");
                    },
                    0},
+        UPowerCase{"mouse_state", [](QDBusConnection& c) { PropertyChange(c, kMouse, kDeviceInterface, "State"); }, 0},
         UPowerCase{"intruder_device_added", [](QDBusConnection& c) { test::EmitDeviceAdded(c, kBattery); }, 0, true}),
     [](const ::testing::TestParamInfo<UPowerCase>& info) { return std::string(info.param.name); });
 
