@@ -85,7 +85,7 @@ class SysfsBatteryDriver final : public BatteryDriver {
 public:
     explicit SysfsBatteryDriver(std::string root) : m_root(std::move(root)) {}
 
-    std::vector<std::string> ListDevicePaths() override
+    std::vector<std::string> ListDevicePaths(void*) override
     {
         std::vector<std::string> paths;
         for (const std::string& folder : ListSupplyFolders(m_root).value_or(std::vector<std::string>{})) {

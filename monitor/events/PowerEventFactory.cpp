@@ -1,5 +1,8 @@
 #include "monitor/events/PowerEventFactory.h"
 
+#ifdef _WIN32
+#include "monitor/events/win32/Win32PowerEvents.h"
+#else
 #include "battery/Backends.h"
 #include "monitor/events/CompositePowerEvents.h"
 #include "monitor/events/LogindPowerEvents.h"
@@ -8,12 +11,11 @@
 
 #include <QDBusMessage>
 #include <QDBusReply>
-
-#ifdef _WIN32
-#include "monitor/events/win32/Win32PowerEvents.h"
 #endif
 
 namespace ampora {
+
+#ifndef _WIN32
 
 namespace {
 
@@ -64,6 +66,7 @@ std::unique_ptr<PowerEventSource> MakeBusPowerEventSource(const QDBusConnection&
 {
     return std::make_unique<CompositePowerEvents>(MakeStandBySource(bus), MakeStatusSource(bus, sysfsRoot));
 }
+#endif
 
 std::unique_ptr<PowerEventSource> MakePowerEventSource()
 {

@@ -4,10 +4,12 @@
 // where UPower cannot be reached; on Windows the power broadcasts.
 #include "monitor/events/PowerEvents.h"
 
-#include <QDBusConnection>
-
 #include <memory>
 #include <string>
+
+#ifndef _WIN32
+#include <QDBusConnection>
+#endif
 
 namespace ampora {
 
@@ -15,10 +17,13 @@ namespace ampora {
 // bus with the sysfs root in force. The caller owns it.
 std::unique_ptr<PowerEventSource> MakePowerEventSource();
 
+#ifndef _WIN32
+
 // The Linux choice on `bus` (tests pass a private one): stand-by from logind when its name is
 // on the bus or can be started by it; status changes from UPower likewise, else from a poll
 // of <sysfsRoot>/class/power_supply. Only the bus itself is asked, with a short time-out.
 std::unique_ptr<PowerEventSource> MakeBusPowerEventSource(const QDBusConnection& bus, const std::string& sysfsRoot);
+#endif
 
 // A source that only emits what a test tells it to.
 class FakePowerEventSource : public PowerEventSource {

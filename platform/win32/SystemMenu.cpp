@@ -1,10 +1,10 @@
 // The system menu of the main dialog: the About item appended to it, and the About and
-// Minimize commands taken out of WM_SYSCOMMAND before the system handles them.
+// Minimize commands taken out of WM_SYSCOMMAND before Qt and the system handle them.
 #include "platform/SystemMenu.h"
 #include "platform/win32/Win32Api.h"
 
-#include <QAbstractNativeEventFilter>
-#include <QCoreApplication>
+#include <commctrl.h>
+
 #include <QEvent>
 #include <QPointer>
 #include <QTimer>
@@ -13,7 +13,7 @@
 namespace ampora {
 namespace {
 
-class Win32SystemMenu final : public QObject, public SystemMenu, public QAbstractNativeEventFilter {
+class Win32SystemMenu final : public QObject, public SystemMenu {
 public:
     Win32SystemMenu(QWidget* window, const QString& aboutText, unsigned aboutCommand, SystemMenuCommands commands)
         : m_window(window), m_aboutText(aboutText), m_aboutCommand(aboutCommand), m_commands(std::move(commands))
@@ -22,54 +22,68 @@ public:
         // with a fresh system menu: the item is appended to each.
         window->installEventFilter(this);
         if (window->internalWinId())
-            AppendItems(reinterpret_cast<HWND>(window->internalWinId()));
-        QCoreApplication::instance()->installNativeEventFilter(this);
+            Attach(reinterpret_cast<HWND>(window->internalWinId()));
+    }
+
+    ~Win32SystemMenu() override
+    {
+        if (m_hwnd && IsWindow(m_hwnd))
+            RemoveWindowSubclass(m_hwnd, &Win32SystemMenu::WindowProc, kSubclassId);
     }
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (watched == m_window && event->type() == QEvent::WinIdChange && m_window->internalWinId())
-            AppendItems(reinterpret_cast<HWND>(m_window->internalWinId()));
+            Attach(reinterpret_cast<HWND>(m_window->internalWinId()));
         return false;
     }
 
-    bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override
+private:
+    static constexpr UINT_PTR kSubclassId = 0x0010;
+
+    void Attach(HWND hwnd)
     {
-        // Menu commands are posted, so the window procedure sees them too; counting them
-        // there only keeps each command from being seen twice.
-        if (eventType != "windows_generic_MSG" || !m_window)
-            return false;
-        const auto* msg = static_cast<const MSG*>(message);
-        if (msg->message != WM_SYSCOMMAND || !m_window->internalWinId()
-            || msg->hwnd != reinterpret_cast<HWND>(m_window->internalWinId()))
-            return false;
-        // The system keeps the low four bits of a command for itself.
-        const WPARAM command = msg->wParam;
-        const std::function<void()>* run = nullptr;
-        if ((command & 0xFFF0) == m_aboutCommand)
-            run = &m_commands.about;
-        else if (command == SC_MINIMIZE)
-            run = &m_commands.minimize;
-        if (!run || !*run)
-            return false;
-        // The About dialog runs a modal loop of its own; it must not run inside the window
-        // procedure of the message that asked for it.
-        QTimer::singleShot(0, this, *run);
-        *result = 0;
-        return true;
+        if (hwnd == m_hwnd)
+            return;
+        m_hwnd = hwnd;
+        HMENU menu = GetSystemMenu(hwnd, FALSE);
+        if (menu && !m_aboutText.isEmpty()) {
+            AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+            AppendMenuW(menu, MF_STRING, m_aboutCommand, reinterpret_cast<LPCWSTR>(m_aboutText.utf16()));
+        }
+        // System commands are sent as well as posted (the caption's Minimize button sends
+        // them), so they are taken in the window's own procedure, ahead of Qt's.
+        SetWindowSubclass(hwnd, &Win32SystemMenu::WindowProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
     }
 
-private:
-    void AppendItems(HWND hwnd)
+    // The command for a WM_SYSCOMMAND, or null for one the system handles.
+    const std::function<void()>* CommandFor(WPARAM command) const
     {
-        HMENU menu = GetSystemMenu(hwnd, FALSE);
-        if (!menu || m_aboutText.isEmpty())
-            return;
-        AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-        AppendMenuW(menu, MF_STRING, m_aboutCommand, reinterpret_cast<LPCWSTR>(m_aboutText.utf16()));
+        // The system keeps the low four bits of a command for itself.
+        if ((command & 0xFFF0) == m_aboutCommand && m_commands.about)
+            return &m_commands.about;
+        if (command == SC_MINIMIZE && m_commands.minimize)
+            return &m_commands.minimize;
+        return nullptr;
+    }
+
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                       DWORD_PTR data)
+    {
+        auto* self = reinterpret_cast<Win32SystemMenu*>(data);
+        if (message == WM_SYSCOMMAND) {
+            if (const std::function<void()>* run = self->CommandFor(wParam)) {
+                // The About dialog runs a modal loop of its own; it must not run inside the
+                // window procedure of the message that asked for it.
+                QTimer::singleShot(0, self, *run);
+                return 0;
+            }
+        }
+        return DefSubclassProc(hwnd, message, wParam, lParam);
     }
 
     QPointer<QWidget> m_window;
+    HWND m_hwnd = nullptr;
     QString m_aboutText;
     unsigned m_aboutCommand;
     SystemMenuCommands m_commands;
