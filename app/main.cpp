@@ -1,9 +1,9 @@
 // Ampora: chooses the resource set once, names the help file, runs the main dialog modally
 // and ends when it ends.
 #include "app/CVolticDlg.h"
-#include "app/HelpWindow.h"
-#include "battery/Backends.h"
-#include "monitor/events/PowerEventFactory.h"
+#include "resources/HelpWindow.h"
+#include "platform/Backends.h"
+#include "platform/PowerEventFactory.h"
 #include "resources/Resources.h"
 
 #include <QApplication>

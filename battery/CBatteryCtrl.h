@@ -3,7 +3,7 @@
 // of device paths (position = battery number); every read opens the device anew, sends its
 // requests and closes it, so nothing is cached between calls. No platform code here: all
 // requests go through a BatteryDriver, which the caller owns and which outlives this object.
-#include "battery/BatteryDriver.h"
+#include "platform/BatteryDriver.h"
 #include "battery/BatteryRecord.h"
 
 #include <string>

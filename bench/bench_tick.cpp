@@ -1,7 +1,7 @@
 // Cost of one tick of a run on two sysfs batteries: a tick with a sample (sysfs reads, totals,
 // nine texts, a log row, the append, the graph repaint) and a tick without one.
 #include "app/CVolticDlg.h"
-#include "battery/Backends.h"
+#include "platform/Backends.h"
 #include "graph/CGraphControl.h"
 
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #include "dialogs/CBatteryInfo.h"
 
-#include "app/HelpWindow.h"
+#include "resources/HelpWindow.h"
 #include "battery/CBatteryCtrl.h"
 #include "dialogs/InfoTexts.h"
 #include "resources/DialogTemplate.h"

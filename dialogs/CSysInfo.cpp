@@ -1,6 +1,6 @@
 #include "dialogs/CSysInfo.h"
 
-#include "app/HelpWindow.h"
+#include "resources/HelpWindow.h"
 #include "dialogs/InfoTexts.h"
 #include "resources/DialogTemplate.h"
 #include "resources/StringTable.h"

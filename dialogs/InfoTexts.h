@@ -2,7 +2,7 @@
 // The texts of the Battery info and System info value fields, as pure functions of the
 // values read. Words come from the string table; numbers use fixed formats.
 #include "battery/BatteryRecord.h"
-#include "dialogs/PowerInformation.h"
+#include "platform/PowerInformation.h"
 
 #include <QString>
 

@@ -4,7 +4,7 @@
 // UTF-8 bytes. Every line of the header ends in a blank before its CR LF; the titles have no
 // line break at their end and each row starts with its own, so the file never ends in one.
 #include "battery/BatteryRecord.h"
-#include "monitor/PowerStatus.h"
+#include "platform/PowerStatus.h"
 
 #include <cstdio>
 #include <ctime>

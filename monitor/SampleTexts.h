@@ -3,7 +3,7 @@
 // the log row. Pure functions; the words come from the string table at every call (so a
 // translation applies at once), the number formats are fixed. Results are UTF-8.
 #include "battery/BatteryRecord.h"
-#include "monitor/PowerStatus.h"
+#include "platform/PowerStatus.h"
 #include "monitor/Sample.h"
 
 #include <cstdint>

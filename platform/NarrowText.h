@@ -3,11 +3,11 @@
 // log and the .apd files) is in this platform's narrow encoding: UTF-8 on Linux, the ANSI
 // code page on Windows, which is what the log and .apd files of Windows hold. Texts cross
 // into Qt and out of it only through these functions.
-#include <QString>
-
 #include <cstdint>
 #include <string>
 #include <string_view>
+
+class QString;
 
 namespace ampora {
 

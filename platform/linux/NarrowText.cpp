@@ -2,6 +2,8 @@
 
 #include "battery/DriverText.h"
 
+#include <QString>
+
 namespace ampora {
 
 std::string DriverTextToNarrow(const void* text, uint32_t byteCount)

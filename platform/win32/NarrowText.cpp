@@ -1,5 +1,6 @@
-// Narrow texts in the ANSI code page.
+// Narrow texts in the ANSI code page; no Qt here, so the console probe converts alike.
 #include "platform/NarrowText.h"
+#include "platform/win32/NarrowAnsi.h"
 #include "platform/win32/Win32Api.h"
 
 #include <cstring>
@@ -8,7 +9,7 @@
 namespace ampora {
 namespace {
 
-std::string UnitsToAnsi(const wchar_t* units, int count)
+std::string ToAnsi(const wchar_t* units, int count)
 {
     if (count <= 0)
         return {};
@@ -30,16 +31,16 @@ std::string DriverTextToNarrow(const void* text, uint32_t byteCount)
     // Copied, so that a text at an odd address is read safely.
     std::vector<wchar_t> units(byteCount / 2);
     std::memcpy(units.data(), text, units.size() * sizeof(wchar_t));
-    return UnitsToAnsi(units.data(), static_cast<int>(units.size()));
+    return ToAnsi(units.data(), static_cast<int>(units.size()));
 }
 
-std::string ToNarrow(const QString& text)
+std::string UnitsToAnsi(std::u16string_view units)
 {
     static_assert(sizeof(wchar_t) == sizeof(char16_t));
-    return UnitsToAnsi(reinterpret_cast<const wchar_t*>(text.utf16()), static_cast<int>(text.size()));
+    return ToAnsi(reinterpret_cast<const wchar_t*>(units.data()), static_cast<int>(units.size()));
 }
 
-QString FromNarrow(std::string_view text)
+std::u16string AnsiToUnits(std::string_view text)
 {
     if (text.empty())
         return {};
@@ -47,7 +48,7 @@ QString FromNarrow(std::string_view text)
     const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), count, nullptr, 0);
     if (length <= 0)
         return {};
-    QString wide(length, Qt::Uninitialized);
+    std::u16string wide(static_cast<size_t>(length), u'\0');
     MultiByteToWideChar(CP_ACP, 0, text.data(), count, reinterpret_cast<wchar_t*>(wide.data()), length);
     return wide;
 }

@@ -4,8 +4,8 @@
 #include "AppTestSupport.h"
 
 #include "app/CVolticDlg.h"
-#include "app/HelpWindow.h"
-#include "battery/Backends.h"
+#include "resources/HelpWindow.h"
+#include "platform/Backends.h"
 #include "graph/CGraphControl.h"
 
 #include <QComboBox>

@@ -4,9 +4,9 @@
 
 #include "app/CVolticDlg.h"
 #include "app/TrayIcon.h"
-#include "battery/Backends.h"
+#include "platform/Backends.h"
 #include "graph/CGraphControl.h"
-#include "monitor/events/PowerEventFactory.h"
+#include "platform/PowerEventFactory.h"
 #include "resources/DialogTemplate.h"
 #include "resources/Resources.h"
 

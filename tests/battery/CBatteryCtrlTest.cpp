@@ -1,11 +1,11 @@
 // CBatteryCtrl over the scripted fake back end: what it asks, in which order, and what it
 // makes of every answer, failures included.
-#include "battery/Backends.h"
+#include "platform/Backends.h"
 #include "battery/CBatteryCtrl.h"
-#include "battery/fake/FakeBackend.h"
 #include "platform/NarrowText.h"
+#include "platform/fake/FakeBackend.h"
 
-#include "TableRows.h"
+#include "tests/TableRows.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 #include "battery/CBatteryCtrl.h"
 #include "battery/DriverText.h"
 
-#include "TableRows.h"
+#include "tests/TableRows.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
 // The Battery info and System info dialogs, driven on the offscreen platform through the
 // fake back end.
-#include "app/HelpWindow.h"
-#include "app/MessageBox.h"
-#include "battery/Backends.h"
+#include "resources/HelpWindow.h"
+#include "resources/MessageBox.h"
+#include "platform/Backends.h"
 #include "battery/CBatteryCtrl.h"
-#include "battery/fake/FakeBackend.h"
-#include "battery/sysfs/SysfsBackend.h"
+#include "platform/fake/FakeBackend.h"
+#include "platform/linux/SysfsBackend.h"
 #include "dialogs/CBatteryInfo.h"
 #include "dialogs/CSysInfo.h"
 #include "dialogs/InfoTexts.h"

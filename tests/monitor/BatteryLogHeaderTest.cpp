@@ -1,8 +1,8 @@
 #include "monitor/BatteryLog.h"
 
-#include "battery/Backends.h"
+#include "platform/Backends.h"
 #include "battery/CBatteryCtrl.h"
-#include "battery/fake/FakeBackend.h"
+#include "platform/fake/FakeBackend.h"
 
 #include <gtest/gtest.h>
 

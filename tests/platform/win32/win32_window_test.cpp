@@ -4,9 +4,9 @@
 #include "tests/app/AppTestSupport.h"
 
 #include "app/CVolticDlg.h"
-#include "battery/Backends.h"
+#include "platform/Backends.h"
 #include "battery/CBatteryCtrl.h"
-#include "monitor/events/PowerEventFactory.h"
+#include "platform/PowerEventFactory.h"
 #include "platform/NarrowText.h"
 #include "platform/SystemMenu.h"
 

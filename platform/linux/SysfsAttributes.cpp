@@ -1,0 +1,93 @@
+#include "platform/linux/SysfsAttributes.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <system_error>
+
+namespace ampora {
+namespace {
+
+// Only the attributes the conversion uses are read: a supply folder also holds files that
+// are slow, write-only or not values at all.
+constexpr const char* kAttributeNames[] = {
+    "type", "scope", "present", "online", "status", "technology",
+    "model_name", "manufacturer", "serial_number",
+    "energy_full_design", "energy_full", "energy_now",
+    "charge_full_design", "charge_full", "charge_now",
+    "voltage_max_design", "voltage_min_design", "voltage_now",
+    "power_now", "current_now", "capacity", "capacity_level",
+    "cycle_count", "alarm", "temp", "time_to_empty_now",
+    "manufacture_year", "manufacture_month", "manufacture_day",
+};
+
+struct FileCloser {
+    void operator()(std::FILE* f) const { std::fclose(f); }
+};
+
+} // namespace
+
+std::optional<std::string> ReadAttribute(const std::string& folder, const std::string& name)
+{
+    const std::unique_ptr<std::FILE, FileCloser> file(std::fopen((folder + "/" + name).c_str(), "rb"));
+    if (!file)
+        return std::nullopt;
+    // One byte more than allowed tells an oversized file from one that fits exactly.
+    std::string text(kMaxAttributeBytes + 1, '\0');
+    const std::size_t got = std::fread(text.data(), 1, text.size(), file.get());
+    if (std::ferror(file.get()) || got == 0 || got > kMaxAttributeBytes)
+        return std::nullopt;
+    text.resize(got);
+    return text;
+}
+
+SupplyAttributes ReadSupply(const std::string& folder)
+{
+    SupplyAttributes supply;
+    supply.name = std::filesystem::path(folder).filename().string();
+    for (const char* name : kAttributeNames) {
+        if (std::optional<std::string> value = ReadAttribute(folder, name))
+            supply.values.emplace(name, std::move(*value));
+    }
+    return supply;
+}
+
+std::string PowerSupplyFolder(const std::string& root)
+{
+    return root + "/class/power_supply";
+}
+
+std::optional<std::vector<std::string>> ListSupplyFolders(const std::string& root)
+{
+    std::error_code error;
+    std::filesystem::directory_iterator it(PowerSupplyFolder(root), error);
+    if (error)
+        return std::nullopt;
+    std::vector<std::string> names;
+    for (; it != std::filesystem::directory_iterator(); it.increment(error)) {
+        if (error)
+            break;
+        // In /sys the entries are links to the device folders; is_directory follows them.
+        if (it->is_directory(error))
+            names.push_back(it->path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    std::vector<std::string> folders;
+    for (const std::string& name : names)
+        folders.push_back(PowerSupplyFolder(root) + "/" + name);
+    return folders;
+}
+
+std::optional<std::vector<SupplyAttributes>> ReadAllSupplies(const std::string& root)
+{
+    const std::optional<std::vector<std::string>> folders = ListSupplyFolders(root);
+    if (!folders)
+        return std::nullopt;
+    std::vector<SupplyAttributes> supplies;
+    for (const std::string& folder : *folders)
+        supplies.push_back(ReadSupply(folder));
+    return supplies;
+}
+
+} // namespace ampora

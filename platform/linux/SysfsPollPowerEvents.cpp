@@ -1,0 +1,44 @@
+#include "platform/linux/SysfsPollPowerEvents.h"
+
+#include "platform/linux/SysfsConvert.h"
+
+#include <algorithm>
+
+namespace ampora {
+
+PowerSupplyState PowerSupplyStateOf(const std::vector<SupplyAttributes>& supplies)
+{
+    PowerSupplyState state;
+    state.acLineStatus = ComputeACLineStatus(supplies);
+    state.batteries = static_cast<int>(std::count_if(supplies.begin(), supplies.end(), [](const SupplyAttributes& s) {
+        return ClassifySupply(s) == SupplyRole::Battery && ConvertFigures(s).present;
+    }));
+    return state;
+}
+
+SysfsPollPowerEvents::SysfsPollPowerEvents(std::string root, std::chrono::milliseconds interval, QObject* parent)
+    : PowerEventSource(parent), m_root(std::move(root)), m_state(ReadState())
+{
+    // Second accuracy is plenty and lets the system bundle the wake-ups.
+    m_timer.setTimerType(Qt::VeryCoarseTimer);
+    m_timer.setInterval(interval);
+    connect(&m_timer, &QTimer::timeout, this, &SysfsPollPowerEvents::PollNow);
+    m_timer.start();
+}
+
+void SysfsPollPowerEvents::PollNow()
+{
+    const PowerSupplyState state = ReadState();
+    if (state == m_state)
+        return;
+    m_state = state;
+    emit powerStatusChanged();
+}
+
+PowerSupplyState SysfsPollPowerEvents::ReadState() const
+{
+    // A tree that cannot be listed has no supplies, as a machine without them would.
+    return PowerSupplyStateOf(ReadAllSupplies(m_root).value_or(std::vector<SupplyAttributes>{}));
+}
+
+} // namespace ampora

@@ -1,0 +1,49 @@
+#pragma once
+// Power status changes where nothing on a bus reports them (containers, machines without a
+// system bus or UPower): a light poll of <root>/class/power_supply that reports a change of
+// the AC line status or of the number of batteries. It never reports stand-by.
+#include "platform/linux/SysfsAttributes.h"
+#include "platform/PowerEvents.h"
+
+#include <QTimer>
+
+#include <chrono>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace ampora {
+
+struct PowerSupplyState {
+    uint8_t acLineStatus = 255; // as in the system power status: 0 off, 1 on, 255 unknown
+    int batteries = 0;          // the computer's batteries that are present
+    bool operator==(const PowerSupplyState&) const = default;
+};
+
+// What the poll compares, judged as the sysfs back end judges the same tree, so a change is
+// reported exactly when the panel's power source or the battery count would differ.
+PowerSupplyState PowerSupplyStateOf(const std::vector<SupplyAttributes>& supplies);
+
+class SysfsPollPowerEvents : public PowerEventSource {
+    Q_OBJECT
+public:
+    static constexpr std::chrono::milliseconds kDefaultInterval{3000};
+
+    // Reads the state once now, then every `interval` on a coarse timer.
+    explicit SysfsPollPowerEvents(std::string root, std::chrono::milliseconds interval = kDefaultInterval,
+                                  QObject* parent = nullptr);
+
+    // Reads the tree and emits powerStatusChanged when the state differs from the last read.
+    void PollNow();
+
+    PowerSupplyState LastState() const { return m_state; }
+
+private:
+    PowerSupplyState ReadState() const;
+
+    std::string m_root;
+    PowerSupplyState m_state;
+    QTimer m_timer;
+};
+
+} // namespace ampora
