@@ -22,7 +22,13 @@ while(ampora_qt_plugins)
     COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:${plugin}> ${CMAKE_BINARY_DIR}/${folder})
 endwhile()
 
-# The compiler's own runtime libraries, wherever this compiler keeps them.
+# The compiler's own runtime libraries, wherever this compiler keeps them. (With MSVC, run
+# windeployqt, which knows its runtime; there is no package target then.)
+if(NOT MINGW)
+  add_custom_target(windows_deploy ALL ${deploy_commands} VERBATIM)
+  add_dependencies(ampora windows_deploy)
+  return()
+endif()
 foreach(runtime libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
   execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${runtime}
     OUTPUT_VARIABLE runtime_path OUTPUT_STRIP_TRAILING_WHITESPACE)

@@ -5,6 +5,8 @@
 #include "platform/NarrowText.h"
 #include "platform/fake/FakeBackend.h"
 
+#include <QString>
+
 #include "tests/TableRows.h"
 
 #include <gtest/gtest.h>

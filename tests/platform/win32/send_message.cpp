@@ -3,7 +3,7 @@
 //
 //   ampora_send_message send <title> <message> <wParam>   SendMessage, prints the result
 //   ampora_send_message post <title> <message> <wParam>   PostMessage
-//   ampora_send_message windows                           "visible<TAB>title" per top-level window
+//   ampora_send_message windows                           "visible<TAB>title<TAB>class" per top-level window
 //   ampora_send_message wait <title> <seconds>            status 0 once a visible window of
 //                                                         that title exists, 1 after the time
 // Numbers may be given in decimal or as 0x hexadecimal. Status 2: no window of that title.
@@ -64,9 +64,10 @@ HWND FindTopLevel(const char* title, bool visibleOnly)
 BOOL CALLBACK PrintWindow(HWND hwnd, LPARAM)
 {
     wchar_t title[512] = {};
+    wchar_t kind[256] = {};
     GetWindowTextW(hwnd, title, 512);
-    if (title[0])
-        std::printf("%d\t%s\n", IsWindowVisible(hwnd) ? 1 : 0, Narrow(title).c_str());
+    GetClassNameW(hwnd, kind, 256);
+    std::printf("%d\t%s\t%s\n", IsWindowVisible(hwnd) ? 1 : 0, Narrow(title).c_str(), Narrow(kind).c_str());
     return TRUE;
 }
 
