@@ -1,6 +1,7 @@
 #include "app/CAboutDlg.h"
 
 #include "resources/DialogTemplate.h"
+#include "resources/ResourceIds.h"
 #include "resources/Resources.h"
 #include "resources/StringTable.h"
 
@@ -11,12 +12,12 @@ namespace ampora {
 CAboutDlg::CAboutDlg(QWidget* parent)
     : QDialog(parent)
 {
-    BuildDialog(this, *FindDialogTemplate(100));
+    BuildDialog(this, *FindDialogTemplate(IDD_ABOUT));
     setWindowIcon(ProgramIcon());
-    SetControlText(this, 1095, LoadQString(174));
-    SetControlText(this, 1096, LoadQString(175));
-    setWindowTitle(LoadQString(101));
-    if (auto* ok = Control<QPushButton>(this, 1))
+    SetControlText(this, IDC_ABOUT_VERSION, LoadQString(IDS_ABOUT_VERSION));
+    SetControlText(this, IDC_ABOUT_COPYRIGHT, LoadQString(IDS_ABOUT_COPYRIGHT));
+    setWindowTitle(LoadQString(IDS_ABOUT_BOX));
+    if (auto* ok = Control<QPushButton>(this, IDC_OK))
         connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }
 

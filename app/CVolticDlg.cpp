@@ -15,6 +15,7 @@
 #include "platform/PowerEvents.h"
 #include "platform/SystemMenu.h"
 #include "resources/DialogTemplate.h"
+#include "resources/ResourceIds.h"
 #include "resources/Resources.h"
 #include "resources/StringTable.h"
 
@@ -27,27 +28,40 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
-#include <QWindowStateChangeEvent>
 
 namespace ampora {
 namespace {
 
-constexpr int IDS_ABOUTBOX = 101;
-constexpr unsigned ID_SYSMENU_ABOUT = 0x0010;
 constexpr int kTimerPeriodMs = 1000;
 constexpr int kTicksPerSample = 10;
 constexpr int kValueMax = 100;
 constexpr const char* kDataFileFilter = "Battery data (*.apd)";
 
 // (string id, control id), applied in this order; pairs for controls the template lacks
-// are skipped, so group 1002 ends with "Status".
+// are skipped, so the status group ends with "Status".
 const std::vector<CaptionPair> kCaptionTable{
-    {103, 1003}, {104, 1005}, {105, 1007}, {106, 1009}, {107, 1011}, {108, 1014}, {109, 1016},
-    {110, 1018}, {111, 1020}, {112, 1}, {113, 2}, {114, 1022}, {115, 1024}, {116, 1025},
-    {117, 1026}, {119, 1028}, {120, 1029}, {121, 1030}, {118, 1027}, {123, 1004}, {123, 1006},
-    {123, 1008}, {123, 1012}, {123, 1015}, {123, 1017}, {123, 1019}, {123, 1010}, {123, 1118},
-    {123, 1117}, {123, 1114}, {123, 1119}, {124, 1002}, {102, 1113}, {128, 1115}, {129, 1116},
-    {135, 1120}, {191, 1002}, {125, 1013}, {116, 1121}, {184, 1127},
+    {IDS_POWER_SOURCE_LABEL, IDC_POWER_SOURCE_LABEL},
+    {IDS_BATTERY_STATUS_LABEL, IDC_BATTERY_STATUS_LABEL},
+    {IDS_LIFE_LEFT_LABEL, IDC_LIFE_LEFT_LABEL},
+    {IDS_TIME_REMAINING_LABEL, IDC_TIME_REMAINING_LABEL},
+    {IDS_TOTAL_TIME_LABEL, IDC_TOTAL_TIME_LABEL}, {IDS_NUM_SAMPLES, IDC_NUM_SAMPLES_LABEL},
+    {IDS_RUN_TIME, IDC_RUN_TIME_LABEL}, {IDS_DISCHARGE_RATE, IDC_DISCHARGE_RATE_LABEL},
+    {IDS_RATE_LABEL, IDC_RATE_LABEL}, {IDS_START, IDC_START}, {IDS_STOP, IDC_STOP},
+    {IDS_VIEW_DATA, IDC_VIEW_DATA}, {IDS_SAVE_DATA, IDC_SAVE_DATA},
+    {IDS_BATTERY_INFO, IDC_BATTERY_INFO}, {IDS_ABOUT, IDC_ABOUT},
+    {IDS_CONFIGURATION, IDC_CONFIGURATION}, {IDS_HELP, IDC_HELP}, {IDS_EXIT, IDC_EXIT},
+    {IDS_SYSTEM_INFO, IDC_SYSTEM_INFO}, {IDS_NOT_AVAILABLE, IDC_POWER_SOURCE},
+    {IDS_NOT_AVAILABLE, IDC_BATTERY_STATUS}, {IDS_NOT_AVAILABLE, IDC_LIFE_LEFT},
+    {IDS_NOT_AVAILABLE, IDC_TOTAL_TIME}, {IDS_NOT_AVAILABLE, IDC_NUM_SAMPLES},
+    {IDS_NOT_AVAILABLE, IDC_RUN_TIME}, {IDS_NOT_AVAILABLE, IDC_DISCHARGE_RATE},
+    {IDS_NOT_AVAILABLE, IDC_TIME_REMAINING}, {IDS_NOT_AVAILABLE, IDC_VOLT},
+    {IDS_NOT_AVAILABLE, IDC_CURRENT_CAPACITY}, {IDS_NOT_AVAILABLE, IDC_TOTAL_CAPACITY},
+    {IDS_NOT_AVAILABLE, IDC_CHARGE}, {IDS_BATTERY_DETAILS, IDC_STATUS_GROUP},
+    {IDS_TOTAL_CAPACITY_LABEL, IDC_TOTAL_CAPACITY_LABEL},
+    {IDS_CURRENT_CAPACITY_LABEL, IDC_CURRENT_CAPACITY_LABEL}, {IDS_VOLT_LABEL, IDC_VOLT_LABEL},
+    {IDS_CHARGE_LABEL, IDC_CHARGE_LABEL}, {IDS_STATUS, IDC_STATUS_GROUP},
+    {IDS_MONITOR_INFO, IDC_MONITOR_GROUP}, {IDS_BATTERY_INFO, IDC_BATTERY_GROUP},
+    {IDS_COMPARE, IDC_COMPARE},
 };
 
 // Qt's clock, which every platform has, rather than the C library's reentrant localtime.
@@ -98,32 +112,32 @@ CVolticDlg::~CVolticDlg()
 
 void CVolticDlg::OnInitDialog()
 {
-    BuildDialog(this, *FindDialogTemplate(102));
+    BuildDialog(this, *FindDialogTemplate(IDD_MAIN));
 
-    m_rateCombo = Control<QComboBox>(this, 1021);
-    m_batteryInfoButton = Control<QPushButton>(this, 1025);
-    m_aboutButton = Control<QPushButton>(this, 1026);
-    m_systemInfoButton = Control<QPushButton>(this, 1027);
-    m_viewDataButton = Control<QPushButton>(this, 1022);
-    m_helpButton = Control<QPushButton>(this, 1029);
-    m_exitButton = Control<QPushButton>(this, 1030);
-    m_saveDataButton = Control<QPushButton>(this, 1024);
-    m_stopButton = Control<QPushButton>(this, 2);
-    m_startButton = Control<QPushButton>(this, 1);
-    m_compareCheck = Control<QCheckBox>(this, 1127);
-    m_lifeLeftEdit = Control<QLineEdit>(this, 1008);
-    m_totalTimeEdit = Control<QLineEdit>(this, 1012);
-    m_timeRemainingEdit = Control<QLineEdit>(this, 1010);
-    m_batteryStatusEdit = Control<QLineEdit>(this, 1006);
-    m_powerSourceEdit = Control<QLineEdit>(this, 1004);
-    m_voltEdit = Control<QLineEdit>(this, 1118);
-    m_currentCapacityEdit = Control<QLineEdit>(this, 1117);
-    m_totalCapacityEdit = Control<QLineEdit>(this, 1114);
-    m_chargeEdit = Control<QLineEdit>(this, 1119);
-    m_batterySelector = Control<QComboBox>(this, 1122);
+    m_rateCombo = Control<QComboBox>(this, IDC_RATE);
+    m_batteryInfoButton = Control<QPushButton>(this, IDC_BATTERY_INFO);
+    m_aboutButton = Control<QPushButton>(this, IDC_ABOUT);
+    m_systemInfoButton = Control<QPushButton>(this, IDC_SYSTEM_INFO);
+    m_viewDataButton = Control<QPushButton>(this, IDC_VIEW_DATA);
+    m_helpButton = Control<QPushButton>(this, IDC_HELP);
+    m_exitButton = Control<QPushButton>(this, IDC_EXIT);
+    m_saveDataButton = Control<QPushButton>(this, IDC_SAVE_DATA);
+    m_stopButton = Control<QPushButton>(this, IDC_STOP);
+    m_startButton = Control<QPushButton>(this, IDC_START);
+    m_compareCheck = Control<QCheckBox>(this, IDC_COMPARE);
+    m_lifeLeftEdit = Control<QLineEdit>(this, IDC_LIFE_LEFT);
+    m_totalTimeEdit = Control<QLineEdit>(this, IDC_TOTAL_TIME);
+    m_timeRemainingEdit = Control<QLineEdit>(this, IDC_TIME_REMAINING);
+    m_batteryStatusEdit = Control<QLineEdit>(this, IDC_BATTERY_STATUS);
+    m_powerSourceEdit = Control<QLineEdit>(this, IDC_POWER_SOURCE);
+    m_voltEdit = Control<QLineEdit>(this, IDC_VOLT);
+    m_currentCapacityEdit = Control<QLineEdit>(this, IDC_CURRENT_CAPACITY);
+    m_totalCapacityEdit = Control<QLineEdit>(this, IDC_TOTAL_CAPACITY);
+    m_chargeEdit = Control<QLineEdit>(this, IDC_CHARGE);
+    m_batterySelector = Control<QComboBox>(this, IDC_BATTERY_SELECTOR);
 
     setWindowIcon(m_hIcon);
-    setWindowTitle(LoadQString(182));
+    setWindowTitle(LoadQString(IDS_CAPTION));
     ApplyCaptionTable(this, kCaptionTable);
 
     m_startButton->setEnabled(true);
@@ -161,7 +175,7 @@ void CVolticDlg::OnInitDialog()
     m_tray = new TrayIcon(this);
 
     // The system menu gains "About Ampora..."; its Minimize hides into the notification area.
-    m_systemMenu = InstallSystemMenu(this, LoadQString(IDS_ABOUTBOX), ID_SYSMENU_ABOUT,
+    m_systemMenu = InstallSystemMenu(this, LoadQString(IDS_ABOUT_BOX), ID_SYSMENU_ABOUT,
                                      {[this] { OnAbout(); }, [this] { MinimizeToTray(); }});
 
     if (m_events) {
@@ -173,15 +187,15 @@ void CVolticDlg::OnInitDialog()
 
 void CVolticDlg::PlaceGraph()
 {
-    QWidget* leftMarker = ControlById(this, 1100);
-    QWidget* rightMarker = ControlById(this, 1101);
+    QWidget* leftMarker = ControlById(this, IDC_GRAPH_LEFT);
+    QWidget* rightMarker = ControlById(this, IDC_GRAPH_RIGHT);
     if (!leftMarker || !rightMarker)
         return;
     // The graph fills the band between the two hidden markers, 5 dialog pixels below the top
     // and 10 above the bottom of the client area, so it is wholly visible.
     const QRect rect(QPoint(leftMarker->x(), 5), QPoint(rightMarker->x() - 1, height() - 10 - 1));
     m_graph = new CGraphControl(this);
-    m_graph->setObjectName(QStringLiteral("1102"));
+    m_graph->setObjectName(QString::number(IDC_GRAPH));
     m_graph->setWindowTitle(QStringLiteral("Wnd Graph"));
     m_graph->setGeometry(rect);
     m_graph->SetSeries(&m_samples);
@@ -368,8 +382,7 @@ void CVolticDlg::OnSaveData()
     const QString path = CompleteDataFileName(chosen);
     // The dialog asked about the name it returned; a completed name it never saw is asked here.
     if (path != chosen && QFileInfo::exists(path)) {
-        const QString question = tr("%1 already exists.\nDo you want to replace it?")
-                                     .arg(QFileInfo(path).fileName());
+        const QString question = LoadQString(IDS_ALREADY_EXISTS).arg(QFileInfo(path).fileName());
         if (ShowMessage(this, QMessageBox::Warning, question, QMessageBox::Yes | QMessageBox::No)
             != QMessageBox::Yes)
             return;
@@ -391,7 +404,7 @@ void CVolticDlg::OnViewData()
         return;
     BatteryData data;
     const DataFileResult result = ReadBatteryDataFile(CompleteDataFileName(chosen), &data);
-    if (!result.Ok()) {
+    if (!result.Loaded()) {
         // Nothing is replaced: the run on display stays.
         ShowMessage(this, QMessageBox::Critical, result.error);
         return;
@@ -410,6 +423,8 @@ void CVolticDlg::OnViewData()
     }
     RedrawGraph();
     m_saveDataButton->setEnabled(!m_running);
+    if (result.status == DataFileStatus::Partial)
+        ShowMessage(this, QMessageBox::Warning, result.error); // over the whole samples, now shown
 }
 
 bool CVolticDlg::LoadCompareFile(const QString& path)
@@ -419,7 +434,9 @@ bool CVolticDlg::LoadCompareFile(const QString& path)
     m_compareSamples.Clear();
     BatteryData data;
     const DataFileResult result = ReadBatteryDataFile(path, &data);
-    if (!result.Ok()) {
+    if (result.status == DataFileStatus::Partial)
+        ShowMessage(this, QMessageBox::Warning, result.error); // the whole samples are compared
+    if (!result.Loaded()) {
         ShowMessage(this, QMessageBox::Critical, result.error);
         // A file that cannot be opened only loses the comparison; a damaged one ends the Start.
         return result.status == DataFileStatus::CannotOpen;
@@ -537,7 +554,7 @@ void CVolticDlg::OnSuspend()
     // Let the machine sleep before the box waits for the user.
     if (m_events)
         m_events->SuspendHandled();
-    ShowMessage(this, QMessageBox::Information, LoadQString(199));
+    ShowMessage(this, QMessageBox::Information, LoadQString(IDS_STAND_BY));
 }
 
 void CVolticDlg::OnPowerStatusChange()
@@ -547,11 +564,11 @@ void CVolticDlg::OnPowerStatusChange()
     const int oldCount = m_batteryCtrl.GetBatteryCount();
     const int newCount = current.GetBatteryCount();
     if (oldCount != newCount) {
-        QString message = LoadQString(200).replace(QLatin1String("%s"),
-                                                   LoadQString(oldCount < newCount ? 203 : 204));
-        message += LoadQString(201);
+        QString message = LoadQString(IDS_POWER_CHANGE).replace(QLatin1String("%s"),
+                                                   LoadQString(oldCount < newCount ? IDS_BATTERY_ADDED : IDS_BATTERY_REMOVED));
+        message += LoadQString(IDS_POWER_CHANGE_SETTINGS);
         if (m_running)
-            message += LoadQString(202);
+            message += LoadQString(IDS_POWER_CHANGE_STOPPED);
         message += QLatin1Char('!');
         if (m_running)
             OnCancel();

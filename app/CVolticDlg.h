@@ -152,7 +152,6 @@ private:
 
     FileDialogFunction m_fileDialog;
     ClockFunction m_clock;
-    bool m_ending = false;
 };
 
 } // namespace ampora

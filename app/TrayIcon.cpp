@@ -1,6 +1,7 @@
 #include "app/TrayIcon.h"
 
 #include "app/CVolticDlg.h"
+#include "resources/ResourceIds.h"
 #include "resources/Resources.h"
 #include "resources/StringTable.h"
 
@@ -72,7 +73,7 @@ QMenu* TrayIcon::PrepareMenu()
     for (QAction* action : m_menu->actions()) {
         const int id = action->data().toInt();
         if (id == ID_TRAY_START)
-            action->setText(LoadQString(m_owner->IsRunning() ? 113 : 112));
+            action->setText(LoadQString(m_owner->IsRunning() ? IDS_STOP : IDS_START));
         if (id == ID_TRAY_START || id == ID_TRAY_BATTERY_INFO || id == ID_TRAY_SYSTEM_INFO)
             action->setEnabled(anyBattery);
     }

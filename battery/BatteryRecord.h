@@ -1,23 +1,12 @@
 #pragma once
 // The picture of one battery at the moment it was read, and the sums over all batteries.
 // Plain values; CBatteryCtrl fills them, the callers format them.
+#include "platform/DriverValues.h"
+
 #include <cstdint>
 #include <string>
 
 namespace ampora {
-
-// Power-state bits of BatteryRecord::powerState (the driver's values; other bits pass through).
-enum : int32_t {
-    BATTERY_POWER_ON_LINE = 0x1,
-    BATTERY_DISCHARGING = 0x2,
-    BATTERY_CHARGING = 0x4,
-    BATTERY_CRITICAL = 0x8,
-};
-
-// Unknown markers of the driver: -1 (0xFFFFFFFF) in capacities, voltage, times;
-// 0x80000000 (INT32_MIN) as the unknown rate.
-constexpr int32_t kUnknownValue = -1;
-constexpr int32_t kUnknownRate = INT32_MIN;
 
 // Five texts (narrow, UTF-8) and sixteen numbers, in this order; the order is the order
 // of the battery image in the .apd file. Reset state: empty texts, zeros.
@@ -37,7 +26,7 @@ struct BatteryRecord {
     int32_t temperature = 0;        // driver's tenths of a kelvin x 10; 0 when unknown
     int32_t estimatedTime = 0;      // seconds; -1 unknown; 0 when the driver gave 0
     int32_t rate = 0;               // mW, negative while discharging; kUnknownRate unknown
-    int32_t powerState = 0;         // BATTERY_* bits
+    int32_t powerState = 0;         // BATTERY_* bits (platform/DriverValues.h)
     int32_t defaultAlert1 = 0;      // mWh
     int32_t defaultAlert2 = 0;      // mWh
     int32_t manufactureDay = 0;

@@ -4,6 +4,7 @@
 #include "battery/CBatteryCtrl.h"
 #include "dialogs/InfoTexts.h"
 #include "resources/DialogTemplate.h"
+#include "resources/ResourceIds.h"
 #include "resources/StringTable.h"
 
 #include <QPushButton>
@@ -11,20 +12,27 @@
 namespace ampora {
 namespace {
 
-constexpr int IDD_BATTERY_INFO = 182;
-constexpr int IDC_HELP = 1104;
-constexpr int IDS_BATTERY_INFO = 116;
-constexpr int IDS_NOT_AVAILABLE = 123;
-constexpr int IDS_HELP = 120;
-
 // Labels and group boxes, then "N/A" into every value field, then the Help button.
 std::vector<CaptionPair> CaptionTable()
 {
     std::vector<CaptionPair> table{
-        {148, 1053}, {149, 1054}, {150, 1055}, {151, 1061}, {152, 1062}, {153, 1063},
-        {154, 1064}, {155, 1065}, {156, 1066}, {157, 1067}, {158, 1068}, {159, 1069},
-        {160, 1070}, {161, 1071}, {162, 1072}, {163, 1073}, {164, 1074}, {165, 1075},
-        {166, 1056}, {192, 1123}, {193, 1124}, {194, 1125},
+        {IDS_STATUS_LABEL, IDC_BI_STATUS_LABEL}, {IDS_BI_MANUFACTURER, IDC_BI_MANUFACTURER_LABEL},
+        {IDS_BI_DEVICE_NAME, IDC_BI_DEVICE_NAME_LABEL}, {IDS_BI_UNIQUE_ID, IDC_BI_UNIQUE_ID_LABEL},
+        {IDS_BI_TIME_REMAINING, IDC_BI_TIME_REMAINING_LABEL},
+        {IDS_BI_TEMPERATURE, IDC_BI_TEMPERATURE_LABEL},
+        {IDS_BI_MANUFACTURE_DATE, IDC_BI_MANUFACTURE_DATE_LABEL},
+        {IDS_BI_TYPE_OF_USE, IDC_BI_TYPE_OF_USE_LABEL},
+        {IDS_BI_RECHARGEABLE, IDC_BI_RECHARGEABLE_LABEL},
+        {IDS_BI_CHEMISTRY, IDC_BI_CHEMISTRY_LABEL},
+        {IDS_BI_DESIGN_CAPACITY, IDC_BI_DESIGN_CAPACITY_LABEL},
+        {IDS_BI_FULL_CAPACITY, IDC_BI_FULL_CAPACITY_LABEL},
+        {IDS_BI_CURRENT_CAPACITY, IDC_BI_CURRENT_CAPACITY_LABEL},
+        {IDS_BI_ALERT_LEVELS, IDC_BI_ALERT_LEVELS_LABEL},
+        {IDS_BI_CRITICAL_BIAS, IDC_BI_CRITICAL_BIAS_LABEL},
+        {IDS_BI_CHARGE_CYCLES, IDC_BI_CHARGE_CYCLES_LABEL}, {IDS_BI_VOLTAGE, IDC_BI_VOLTAGE_LABEL},
+        {IDS_BI_CHARGE_RATE, IDC_BI_CHARGE_RATE_LABEL},
+        {IDS_BI_SERIAL_NUMBER, IDC_BI_SERIAL_NUMBER_LABEL}, {IDS_BI_NAME, IDC_BI_NAME_GROUP},
+        {IDS_BI_PROPERTY, IDC_BI_PROPERTY_GROUP}, {IDS_BI_CURRENT_STATE, IDC_BI_STATE_GROUP},
     };
     for (int field : {IDC_BI_VOLTAGE, IDC_BI_UNIQUE_ID, IDC_BI_TYPE_OF_USE, IDC_BI_TIME_REMAINING,
                       IDC_BI_TEMPERATURE, IDC_BI_SERIAL_NUMBER, IDC_BI_FULL_CAPACITY,
@@ -33,7 +41,7 @@ std::vector<CaptionPair> CaptionTable()
                       IDC_BI_CHARGE_RATE, IDC_BI_CHARGE_CYCLES, IDC_BI_ALERT_LEVELS, IDC_BI_STATUS,
                       IDC_BI_RECHARGEABLE, IDC_BI_MANUFACTURE_DATE})
         table.push_back({IDS_NOT_AVAILABLE, field});
-    table.push_back({IDS_HELP, IDC_HELP});
+    table.push_back({IDS_HELP, IDC_BI_HELP});
     return table;
 }
 
@@ -42,9 +50,9 @@ std::vector<CaptionPair> CaptionTable()
 CBatteryInfo::CBatteryInfo(QWidget* parent) : QDialog(parent)
 {
     BuildDialog(this, *FindDialogTemplate(IDD_BATTERY_INFO));
-    if (auto* ok = Control<QPushButton>(this, 1))
+    if (auto* ok = Control<QPushButton>(this, IDC_OK))
         connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    if (auto* help = Control<QPushButton>(this, IDC_HELP))
+    if (auto* help = Control<QPushButton>(this, IDC_BI_HELP))
         connect(help, &QPushButton::clicked, this, &CBatteryInfo::OnHelp);
 }
 

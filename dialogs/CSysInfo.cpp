@@ -3,6 +3,7 @@
 #include "resources/HelpWindow.h"
 #include "dialogs/InfoTexts.h"
 #include "resources/DialogTemplate.h"
+#include "resources/ResourceIds.h"
 #include "resources/StringTable.h"
 
 #include <QPushButton>
@@ -10,13 +11,14 @@
 namespace ampora {
 namespace {
 
-constexpr int IDD_SYS_INFO = 129;
-constexpr int IDC_HELP = 1103;
-constexpr int IDS_SYSTEM_INFO = 118;
-
 const std::vector<CaptionPair> kCaptionTable{
-    {177, 1031}, {136, 1032}, {137, 1033}, {138, 1034}, {139, 1035}, {140, 1036},
-    {141, 1037}, {142, 1038}, {143, 1039}, {144, 1040}, {145, 1041}, {120, IDC_HELP},
+    {IDS_SI_MAX_MHZ, IDC_SI_MAX_MHZ_LABEL}, {IDS_SI_CURRENT_MHZ, IDC_SI_CURRENT_MHZ_LABEL},
+    {IDS_SI_UPS, IDC_SI_UPS_LABEL}, {IDS_SI_THROTTLE, IDC_SI_THROTTLE_LABEL},
+    {IDS_SI_MIN_THROTTLE, IDC_SI_MIN_THROTTLE_LABEL},
+    {IDS_SI_MAX_THROTTLE, IDC_SI_MAX_THROTTLE_LABEL}, {IDS_SI_THERMAL, IDC_SI_THERMAL_LABEL},
+    {IDS_SI_VIDEO_DIM, IDC_SI_VIDEO_DIM_LABEL}, {IDS_SI_APM, IDC_SI_APM_LABEL},
+    {IDS_SI_DISK_SPIN_DOWN, IDC_SI_DISK_SPIN_DOWN_LABEL},
+    {IDS_SI_FAN_TOLERANCE, IDC_SI_FAN_TOLERANCE_LABEL}, {IDS_HELP, IDC_SI_HELP},
 };
 
 } // namespace
@@ -24,9 +26,9 @@ const std::vector<CaptionPair> kCaptionTable{
 CSysInfo::CSysInfo(PowerInformation* source, QWidget* parent) : QDialog(parent), m_source(source)
 {
     BuildDialog(this, *FindDialogTemplate(IDD_SYS_INFO));
-    if (auto* ok = Control<QPushButton>(this, 1))
+    if (auto* ok = Control<QPushButton>(this, IDC_OK))
         connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    if (auto* help = Control<QPushButton>(this, IDC_HELP))
+    if (auto* help = Control<QPushButton>(this, IDC_SI_HELP))
         connect(help, &QPushButton::clicked, this, &CSysInfo::OnHelp);
 }
 

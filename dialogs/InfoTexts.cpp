@@ -2,23 +2,11 @@
 
 #include "monitor/SampleTexts.h"
 #include "platform/NarrowText.h"
+#include "resources/ResourceIds.h"
 #include "resources/StringTable.h"
 
 namespace ampora {
 namespace {
-
-enum : int {
-    IDS_NOT_AVAILABLE = 123,
-    IDS_NOT_PRESENT = 126,
-    IDS_YES = 146,
-    IDS_NO = 147,
-    IDS_NOT_SUPPORTED = 167,
-    IDS_ON_LINE = 168,
-    IDS_DISCHARGING = 169,
-    IDS_CHARGING = 170,
-    IDS_CRITICAL = 171,
-    IDS_NORMAL_OPERATION = 172,
-};
 
 QString NotAvailable()
 {
@@ -76,10 +64,10 @@ QString PowerStateText(int32_t powerState, int32_t fullChargedCapacity)
     if (fullChargedCapacity == 0)
         return LoadQString(IDS_NOT_PRESENT);
     static constexpr struct { int32_t bit; int stringId; } kBits[] = {
-        {BATTERY_POWER_ON_LINE, IDS_ON_LINE},
-        {BATTERY_DISCHARGING, IDS_DISCHARGING},
-        {BATTERY_CHARGING, IDS_CHARGING},
-        {BATTERY_CRITICAL, IDS_CRITICAL},
+        {BATTERY_POWER_ON_LINE, IDS_STATE_ON_LINE},
+        {BATTERY_DISCHARGING, IDS_STATE_DISCHARGING},
+        {BATTERY_CHARGING, IDS_STATE_CHARGING},
+        {BATTERY_CRITICAL, IDS_STATE_CRITICAL},
     };
     QString text;
     for (const auto& b : kBits)

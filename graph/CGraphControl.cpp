@@ -6,7 +6,6 @@
 #include <QFontMetrics>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QRegion>
 
 #include <algorithm>
 #include <vector>

@@ -1,5 +1,6 @@
 #include "graph/GraphGeometry.h"
 
+#include "resources/ResourceIds.h"
 #include "resources/StringTable.h"
 
 #include <algorithm>
@@ -157,10 +158,10 @@ std::vector<StatusText> StatusBlock(int width, int cy, bool running, int64_t ela
     const int labelX = width - 100;
     const int valueX = width - 40;
     return {
-        {labelX, cy, LoadQString(148)},
-        {labelX, 2 * cy, LoadQString(195)},
-        {labelX, 3 * cy, LoadQString(196)},
-        {valueX, cy, LoadQString(running ? 197 : 198)},
+        {labelX, cy, LoadQString(IDS_STATUS_LABEL)},
+        {labelX, 2 * cy, LoadQString(IDS_GRAPH_TIME)},
+        {labelX, 3 * cy, LoadQString(IDS_GRAPH_SAMPLE)},
+        {valueX, cy, LoadQString(running ? IDS_RUNNING : IDS_STOPPED)},
         {valueX, 2 * cy, ElapsedText(static_cast<uint64_t>(elapsed))},
         {valueX, 3 * cy, QString::asprintf("%d", static_cast<int>(sampleCount))},
     };

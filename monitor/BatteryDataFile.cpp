@@ -1,11 +1,16 @@
 #include "monitor/BatteryDataFile.h"
 
-#include <QCoreApplication>
+#include "resources/ResourceIds.h"
+#include "resources/StringTable.h"
+
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QtEndian>
 
+#include <algorithm>
 #include <cstring>
 #include <iterator>
 #include <string_view>
@@ -13,22 +18,17 @@
 namespace ampora {
 namespace {
 
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("BatteryDataFile", text);
-}
-
 // The battery image: five counted texts, then twelve int32.
 struct TextField {
     std::string BatteryRecord::*member;
-    const char* name;
+    int nameId;
 };
 constexpr TextField kTextFields[] = {
-    {&BatteryRecord::deviceName, QT_TRANSLATE_NOOP("BatteryDataFile", "device name")},
-    {&BatteryRecord::manufacturer, QT_TRANSLATE_NOOP("BatteryDataFile", "manufacturer")},
-    {&BatteryRecord::serialNumber, QT_TRANSLATE_NOOP("BatteryDataFile", "serial number")},
-    {&BatteryRecord::uniqueId, QT_TRANSLATE_NOOP("BatteryDataFile", "unique id")},
-    {&BatteryRecord::chemistry, QT_TRANSLATE_NOOP("BatteryDataFile", "chemistry")},
+    {&BatteryRecord::deviceName, IDS_FIELD_DEVICE_NAME},
+    {&BatteryRecord::manufacturer, IDS_FIELD_MANUFACTURER},
+    {&BatteryRecord::serialNumber, IDS_FIELD_SERIAL_NUMBER},
+    {&BatteryRecord::uniqueId, IDS_FIELD_UNIQUE_ID},
+    {&BatteryRecord::chemistry, IDS_FIELD_CHEMISTRY},
 };
 constexpr int32_t BatteryRecord::*kNumberFields[] = {
     &BatteryRecord::designedCapacity, &BatteryRecord::fullChargedCapacity,
@@ -44,55 +44,81 @@ constexpr int32_t Sample::*kSampleFields[] = {
     &Sample::batteryLifeTime, &Sample::batteryFullLifeTime, &Sample::batteryLifePercent,
 };
 
-constexpr qsizetype kInt32Size = 4;
-constexpr qsizetype kSampleImageSize = std::size(kSampleFields) * kInt32Size;
+constexpr qint64 kInt32Size = 4;
+constexpr qint64 kSampleImageSize = std::size(kSampleFields) * kInt32Size;
 static_assert(kSampleImageSize == 36);
 // A battery image with five empty texts.
-constexpr qsizetype kMinBatteryImageSize = (std::size(kTextFields) + std::size(kNumberFields)) * kInt32Size;
+constexpr qint64 kMinBatteryImageSize = (std::size(kTextFields) + std::size(kNumberFields)) * kInt32Size;
+// Sample images are read this many at a time.
+constexpr qint64 kSamplesPerRead = 256;
 
 QString ShownName(const QString& path)
 {
     return QDir::toNativeSeparators(path);
 }
 
-DataFileResult Damaged(const QString& file, const QString& what)
+// Each message names the file on its first line; the detail follows on its own line.
+DataFileResult Damaged(const QString& file, const QString& detail)
 {
-    return {DataFileStatus::Damaged, Tr("%1 is damaged: %2.").arg(ShownName(file), what)};
+    return {DataFileStatus::Damaged, LoadQString(IDS_FILE_DAMAGED).arg(ShownName(file)) + QLatin1Char('\n') + detail};
 }
 
-DataFileResult PastEnd(const QString& file, const QString& what)
+DataFileResult PastEnd(const QString& file, const QString& detail)
 {
-    return {DataFileStatus::Damaged,
-            Tr("An attempt was made to access %1 past its end, while reading %2.").arg(ShownName(file), what)};
+    return {DataFileStatus::Damaged, LoadQString(IDS_PAST_END).arg(ShownName(file)) + QLatin1Char('\n') + detail};
 }
 
-// Reads little-endian values from a byte block; every read says whether the bytes were there.
+DataFileResult PastEndOf(const QString& file, int fieldId)
+{
+    return PastEnd(file, LoadQString(IDS_WHILE_READING).arg(LoadQString(fieldId)));
+}
+
+QString Number(qint64 n)
+{
+    return QString::number(n);
+}
+
+DataFileResult CannotOpen(int messageId, const QString& file, const QString& reason = QString())
+{
+    const QString text = reason.isEmpty() ? LoadQString(messageId).arg(ShownName(file))
+                                          : LoadQString(messageId).arg(ShownName(file), reason);
+    return {DataFileStatus::CannotOpen, text};
+}
+
+// Reads little-endian values from a device, never past the bytes it held when reading began.
+// Every read says whether the bytes were there.
 class Reader {
 public:
-    explicit Reader(QByteArrayView bytes) : m_p(bytes.data()), m_end(bytes.data() + bytes.size()) {}
+    explicit Reader(QIODevice& device) : m_device(device), m_left(std::max<qint64>(0, device.size() - device.pos())) {}
 
-    qsizetype Left() const { return m_end - m_p; }
+    qint64 Left() const { return m_left; }
+
+    // Up to n bytes into out; returns how many were read.
+    qint64 ReadUpTo(char* out, qint64 n)
+    {
+        const qint64 got = m_device.read(out, std::min(n, m_left));
+        if (got < 0) {
+            m_left = 0;
+            return 0;
+        }
+        m_left -= got;
+        return got;
+    }
+
+    bool Read(char* out, qint64 n) { return n <= m_left && ReadUpTo(out, n) == n; }
 
     bool Int32(int32_t* value)
     {
-        if (Left() < kInt32Size)
+        char bytes[kInt32Size];
+        if (!Read(bytes, kInt32Size))
             return false;
-        *value = qFromLittleEndian<qint32>(m_p);
-        m_p += kInt32Size;
+        *value = qFromLittleEndian<qint32>(bytes);
         return true;
     }
 
-    // n bytes the caller has checked are there.
-    const char* Take(qsizetype n)
-    {
-        const char* p = m_p;
-        m_p += n;
-        return p;
-    }
-
 private:
-    const char* m_p;
-    const char* m_end;
+    QIODevice& m_device;
+    qint64 m_left;
 };
 
 void PutInt32(char* out, int32_t value)
@@ -121,46 +147,52 @@ std::string_view FitText(const std::string& text, std::size_t max)
 DataFileResult ReadBattery(Reader& in, const QString& file, int number, BatteryRecord* record)
 {
     for (const TextField& field : kTextFields) {
-        const QString what = Tr("the %1 of battery %2").arg(Tr(field.name)).arg(number);
+        const QString name = LoadQString(field.nameId);
         int32_t length = 0;
+        char text[kMaxDataFileText + 1] = {};
         if (!in.Int32(&length))
-            return PastEnd(file, what);
+            return PastEnd(file, LoadQString(IDS_WHILE_READING_BATTERY_FIELD).arg(name, Number(number)));
         if (length < 0 || length > kMaxDataFileText)
-            return Damaged(file, Tr("%1 is %2 bytes long (at most %3 are allowed)")
-                                     .arg(what).arg(length).arg(kMaxDataFileText));
-        if (in.Left() < length)
-            return PastEnd(file, what);
-        const char* text = in.Take(length);
-        const void* nul = std::memchr(text, '\0', static_cast<std::size_t>(length));
-        record->*field.member =
-            std::string(text, nul ? static_cast<const char*>(nul) - text : length);
+            return Damaged(file, LoadQString(IDS_BAD_TEXT_LENGTH)
+                                     .arg(name, Number(number), Number(length), Number(kMaxDataFileText)));
+        if (!in.Read(text, length))
+            return PastEnd(file, LoadQString(IDS_WHILE_READING_BATTERY_FIELD).arg(name, Number(number)));
+        record->*field.member = std::string(text, ::strnlen(text, static_cast<std::size_t>(length)));
     }
     for (int32_t BatteryRecord::*member : kNumberFields) {
         if (!in.Int32(&(record->*member)))
-            return PastEnd(file, Tr("battery %1").arg(number));
+            return PastEnd(file, LoadQString(IDS_WHILE_READING_BATTERY).arg(number));
     }
     return {};
 }
 
-} // namespace
-
-DataFileResult ParseBatteryData(QByteArrayView bytes, const QString& file, BatteryData* data)
+void DecodeSample(const char* image, Sample* sample)
 {
-    Reader in(bytes);
+    for (int32_t Sample::*member : kSampleFields) {
+        sample->*member = qFromLittleEndian<qint32>(image);
+        image += kInt32Size;
+    }
+}
+
+// The whole format over any device positioned at the file's start. Reads what the counts need
+// and no more; nothing is allocated beyond what the bytes present can fill.
+DataFileResult Parse(QIODevice& device, const QString& file, BatteryData* data)
+{
+    Reader in(device);
     BatteryData loaded;
 
     int32_t format = 0;
     if (!in.Int32(&format))
-        return PastEnd(file, Tr("the format number"));
+        return PastEndOf(file, IDS_FIELD_FORMAT_NUMBER);
 
     int32_t batteryCount = 0;
     if (!in.Int32(&batteryCount))
-        return PastEnd(file, Tr("the battery count"));
+        return PastEndOf(file, IDS_FIELD_BATTERY_COUNT);
     if (batteryCount < 0)
-        return Damaged(file, Tr("the battery count is negative (%1)").arg(batteryCount));
+        return Damaged(file, LoadQString(IDS_NEGATIVE_BATTERY_COUNT).arg(batteryCount));
     if (batteryCount > in.Left() / kMinBatteryImageSize)
-        return Damaged(file, Tr("it claims %1 batteries but has room for at most %2")
-                                 .arg(batteryCount).arg(in.Left() / kMinBatteryImageSize));
+        return Damaged(file, LoadQString(IDS_TOO_MANY_BATTERIES)
+                                 .arg(Number(batteryCount), Number(in.Left() / kMinBatteryImageSize)));
     loaded.records.resize(static_cast<std::size_t>(batteryCount));
     for (int i = 0; i < batteryCount; ++i) {
         DataFileResult result = ReadBattery(in, file, i + 1, &loaded.records[static_cast<std::size_t>(i)]);
@@ -170,41 +202,70 @@ DataFileResult ParseBatteryData(QByteArrayView bytes, const QString& file, Batte
 
     int32_t sampleCount = 0;
     if (!in.Int32(&loaded.runSeconds))
-        return PastEnd(file, Tr("the run length"));
+        return PastEndOf(file, IDS_FIELD_RUN_LENGTH);
     if (!in.Int32(&sampleCount))
-        return PastEnd(file, Tr("the sample count"));
+        return PastEndOf(file, IDS_FIELD_SAMPLE_COUNT);
     if (!in.Int32(&loaded.tickCount))
-        return PastEnd(file, Tr("the tick count"));
+        return PastEndOf(file, IDS_FIELD_TICK_COUNT);
     if (sampleCount < 0)
-        return Damaged(file, Tr("the sample count is negative (%1)").arg(sampleCount));
-    if (sampleCount > in.Left() / kSampleImageSize)
-        return Damaged(file, Tr("it claims %1 samples but has room for only %2")
-                                 .arg(sampleCount).arg(in.Left() / kSampleImageSize));
+        return Damaged(file, LoadQString(IDS_NEGATIVE_SAMPLE_COUNT).arg(sampleCount));
 
-    loaded.samples.Reserve(static_cast<std::size_t>(sampleCount));
-    for (int32_t i = 0; i < sampleCount; ++i) {
-        const char* image = in.Take(kSampleImageSize);
-        Sample sample;
-        for (int32_t Sample::*member : kSampleFields) {
-            sample.*member = qFromLittleEndian<qint32>(image);
-            image += kInt32Size;
+    // A save cut short (a full disk) ends inside the sample images: the whole ones are kept.
+    const qint64 present = std::min<qint64>(sampleCount, in.Left() / kSampleImageSize);
+    loaded.samples.Reserve(static_cast<std::size_t>(present));
+    char images[kSamplesPerRead * kSampleImageSize];
+    for (qint64 done = 0; done < present;) {
+        const qint64 wanted = std::min(kSamplesPerRead, present - done) * kSampleImageSize;
+        const qint64 got = in.ReadUpTo(images, wanted) / kSampleImageSize;
+        for (qint64 i = 0; i < got; ++i) {
+            Sample sample;
+            DecodeSample(images + i * kSampleImageSize, &sample);
+            loaded.samples.Append(sample);
         }
-        loaded.samples.Append(sample);
+        done += got;
+        if (got * kSampleImageSize < wanted)
+            break; // the file shrank while it was read
     }
 
+    DataFileResult result;
+    const auto whole = static_cast<qint64>(loaded.samples.Size());
+    if (whole < sampleCount) {
+        result = {DataFileStatus::Partial,
+                  LoadQString(IDS_SAMPLES_CUT).arg(ShownName(file), Number(sampleCount), Number(whole))};
+    }
     *data = std::move(loaded);
-    return {};
+    return result;
+}
+
+} // namespace
+
+DataFileResult ParseBatteryData(QByteArrayView bytes, const QString& file, BatteryData* data)
+{
+    QByteArray raw = QByteArray::fromRawData(bytes.data(), bytes.size());
+    QBuffer buffer(&raw);
+    buffer.open(QIODevice::ReadOnly);
+    return Parse(buffer, file, data);
 }
 
 DataFileResult ReadBatteryDataFile(const QString& path, BatteryData* data)
 {
+    // Only a regular file (or a link to one) is opened: a pipe would block the open and a
+    // device would never end. A missing file is left to the open, which says so.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        return CannotOpen(IDS_NOT_A_FILE, path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {DataFileStatus::CannotOpen, Tr("Cannot open %1: %2.").arg(ShownName(path), file.errorString())};
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return {DataFileStatus::CannotOpen, Tr("Cannot read %1: %2.").arg(ShownName(path), file.errorString())};
-    return ParseBatteryData(bytes, path, data);
+        return CannotOpen(IDS_CANNOT_OPEN, path, file.errorString());
+    if (file.isSequential()) // replaced by something else since the look above
+        return CannotOpen(IDS_NOT_A_FILE, path);
+    BatteryData loaded;
+    const DataFileResult result = Parse(file, path, &loaded);
+    if (file.error() == QFileDevice::ReadError)
+        return CannotOpen(IDS_CANNOT_READ, path, file.errorString());
+    if (result.Loaded())
+        *data = std::move(loaded);
+    return result;
 }
 
 QByteArray SerializeBatteryData(const BatteryData& data)
@@ -239,17 +300,28 @@ QByteArray SerializeBatteryData(const BatteryData& data)
 
 DataFileResult WriteBatteryDataFile(const QString& path, const BatteryData& data)
 {
+    // Writing over a folder or a device would lose the data or the device; a link is followed
+    // (QSaveFile writes the link's target and keeps the link).
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        return CannotOpen(IDS_NOT_A_FILE, path);
+
     const QByteArray bytes = SerializeBatteryData(data);
     QSaveFile file(path);
+    // The save goes through a temporary file renamed into place, so a failed save keeps the
+    // earlier file. A file the user may write in a folder the user may not (a shared folder,
+    // a file handed over by its owner) leaves no room for the temporary file: then the file is
+    // written in place, which is what the user asked for, at the price of atomicity.
+    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly))
-        return {DataFileStatus::CannotOpen, Tr("Cannot save %1: %2.").arg(ShownName(path), file.errorString())};
+        return CannotOpen(IDS_CANNOT_SAVE, path, file.errorString());
     if (file.write(bytes) != bytes.size()) {
         const QString reason = file.errorString();
         file.cancelWriting();
-        return {DataFileStatus::WriteFailed, Tr("Cannot save %1: %2.").arg(ShownName(path), reason)};
+        return {DataFileStatus::WriteFailed, LoadQString(IDS_CANNOT_SAVE).arg(ShownName(path), reason)};
     }
     if (!file.commit())
-        return {DataFileStatus::WriteFailed, Tr("Cannot save %1: %2.").arg(ShownName(path), file.errorString())};
+        return {DataFileStatus::WriteFailed, LoadQString(IDS_CANNOT_SAVE).arg(ShownName(path), file.errorString())};
     return {};
 }
 

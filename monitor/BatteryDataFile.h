@@ -9,9 +9,12 @@
 // no NUL), followed by its int32 fields from designedCapacity to defaultAlert2 without
 // estimatedTime; estimatedTime and the manufacture date are not stored and read back as 0.
 //
-// The reader checks the whole file before it hands anything over, so a damaged file
-// changes nothing the caller holds. The writer goes through a temporary file renamed into
-// place, so a failed save leaves an earlier file of that name as it was.
+// The reader opens only regular files (links are followed), reads through a buffered stream
+// only what the counts need, and checks everything before it hands anything over, so a
+// damaged file changes nothing the caller holds. A file that ends inside its sample images
+// (a save cut short) gives the whole samples and says how many were claimed. The writer goes
+// through a temporary file renamed into place, so a failed save leaves an earlier file of that
+// name as it was; only where the folder refuses the temporary file is the file written in place.
 #include "battery/BatteryRecord.h"
 #include "monitor/Sample.h"
 
@@ -39,22 +42,27 @@ struct BatteryData {
 
 enum class DataFileStatus {
     Ok,
-    CannotOpen,  // the file could not be opened (or, for a save, created)
+    Partial,     // read: the file ends inside its sample images; the whole ones were read
+    CannotOpen,  // not a regular file, or it could not be opened (or, for a save, created)
     Damaged,     // read: the contents break the format
     WriteFailed, // save: writing or renaming into place failed
 };
 
 struct DataFileResult {
     DataFileStatus status = DataFileStatus::Ok;
-    QString error; // for the user: names the file and what went wrong; empty when Ok
+    // For the user: names the file and what went wrong (for Partial: what was cut); empty when
+    // Ok. The first line names the file, the detail follows on lines of its own.
+    QString error;
 
     bool Ok() const { return status == DataFileStatus::Ok; }
+    // The data were read (in full, or the whole samples of a cut file).
+    bool Loaded() const { return status == DataFileStatus::Ok || status == DataFileStatus::Partial; }
 };
 
 // Saves `data` to `path` (the name used as given: complete it first).
 DataFileResult WriteBatteryDataFile(const QString& path, const BatteryData& data);
 
-// Reads the whole file at `path`. *data is replaced only when the result is Ok.
+// Reads the file at `path`. *data is replaced only when the result is Loaded().
 DataFileResult ReadBatteryDataFile(const QString& path, BatteryData* data);
 
 // The same checks over bytes already in memory; fileName is only used in messages.

@@ -2,6 +2,7 @@
 
 #include "monitor/TextFormat.h"
 #include "platform/NarrowText.h"
+#include "resources/ResourceIds.h"
 #include "resources/StringTable.h"
 
 namespace ampora {
@@ -12,18 +13,6 @@ std::string NarrowString(int id)
 {
     return ToNarrow(LoadQString(id));
 }
-
-enum : int {
-    IDS_NOT_AVAILABLE = 123,
-    IDS_AC_LINE = 127,
-    IDS_LOW = 130,
-    IDS_HIGH = 131,
-    IDS_CRITICAL = 132,
-    IDS_CHARGE = 133,
-    IDS_NO_BATTERY = 134,
-    IDS_BATTERY = 180,
-    IDS_UNKNOWN = 181,
-};
 
 } // namespace
 
@@ -48,10 +37,10 @@ std::string BatteryStatusText(uint8_t batteryFlag)
         uint8_t bit;
         int id;
     } kWords[] = {
-        {BATTERY_FLAG_HIGH, IDS_HIGH},
-        {BATTERY_FLAG_LOW, IDS_LOW},
-        {BATTERY_FLAG_CRITICAL, IDS_CRITICAL},
-        {BATTERY_FLAG_CHARGING, IDS_CHARGE},
+        {BATTERY_FLAG_HIGH, IDS_FLAG_HIGH},
+        {BATTERY_FLAG_LOW, IDS_FLAG_LOW},
+        {BATTERY_FLAG_CRITICAL, IDS_FLAG_CRITICAL},
+        {BATTERY_FLAG_CHARGING, IDS_FLAG_CHARGE},
         {BATTERY_FLAG_NO_BATTERY, IDS_NO_BATTERY},
     };
     std::string text;

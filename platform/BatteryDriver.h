@@ -1,7 +1,7 @@
 #pragma once
 // The battery-driver contract. It mirrors the battery class driver's requests so that
 // CBatteryCtrl does the same record fill, totals and text conversion on every platform.
-// Back ends: sysfs/ (Linux), win32/ (Windows), fake/ (tests). Chosen in Backends.cpp.
+// Back ends: linux/ (sysfs), win32/ (Windows), fake/ (tests). Chosen in Backends.cpp.
 #include <cstdint>
 #include <memory>
 #include <string>

@@ -1,6 +1,7 @@
 #include "resources/HelpWindow.h"
 
 #include "resources/MessageBox.h"
+#include "resources/ResourceIds.h"
 #include "resources/StringTable.h"
 
 #include <QCoreApplication>
@@ -68,14 +69,14 @@ bool ShowHelp(QWidget* parent, const QString& keyword)
 {
     const QString file = ResolveHelpFile();
     if (file.isEmpty() || !LooksLikeHelp(file)) {
-        ShowMessage(parent, QMessageBox::Warning, LoadQString(61703));
+        ShowMessage(parent, QMessageBox::Warning, LoadQString(IDS_FAILED_TO_LAUNCH_HELP));
         return false;
     }
     QPointer<QDialog>& dialog = HelpDialog();
     if (!dialog) {
         dialog = new QDialog(nullptr, Qt::Window);
         dialog->setAttribute(Qt::WA_DeleteOnClose);
-        dialog->setWindowTitle(LoadQString(120));
+        dialog->setWindowTitle(LoadQString(IDS_HELP));
         dialog->resize(640, 520);
         auto* layout = new QVBoxLayout(dialog);
         layout->setContentsMargins(0, 0, 0, 0);

@@ -1,5 +1,6 @@
 #include "resources/MessageBox.h"
 
+#include "resources/ResourceIds.h"
 #include "resources/StringTable.h"
 
 namespace ampora {
@@ -21,7 +22,7 @@ QMessageBox::StandardButton ShowMessage(QWidget* parent, QMessageBox::Icon icon,
 {
     if (Hook())
         return Hook()(parent, icon, text, buttons);
-    QMessageBox box(icon, LoadQString(182), text, buttons, parent);
+    QMessageBox box(icon, LoadQString(IDS_CAPTION), text, buttons, parent);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 

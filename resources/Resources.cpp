@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QMenu>
 #include <QTranslator>
@@ -18,10 +19,41 @@ static void InitResources()
 namespace ampora {
 namespace {
 
-QTranslator*& Module()
+// The module in force and whether it has been looked for since start-up or the last unload.
+struct ModuleState {
+    QTranslator* translator = nullptr;
+    QString path;
+    bool searched = false;
+};
+
+ModuleState& Module()
+{
+    static ModuleState state;
+    return state;
+}
+
+// Qt's own texts (message box buttons, file dialogs) in the module's language.
+QTranslator*& QtTexts()
 {
     static QTranslator* translator = nullptr;
     return translator;
+}
+
+void LoadQtTranslation(const QString& language)
+{
+    if (language.isEmpty())
+        return;
+    const QStringList dirs{QLibraryInfo::path(QLibraryInfo::TranslationsPath),
+                           QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("translations"))};
+    for (const QString& dir : dirs) {
+        auto* translator = new QTranslator;
+        if (translator->load(QLocale(language), QStringLiteral("qtbase"), QStringLiteral("_"), dir)
+            && QCoreApplication::installTranslator(translator)) {
+            QtTexts() = translator;
+            return;
+        }
+        delete translator;
+    }
 }
 
 } // namespace
@@ -42,14 +74,19 @@ QStringList TranslationModuleDirs()
 
 QString LoadTranslationModule()
 {
-    UnloadTranslationModule();
+    ModuleState& module = Module();
+    if (module.searched)
+        return module.path;
+    module.searched = true;
     for (const QString& dir : TranslationModuleDirs()) {
         const QString path = QDir(dir).filePath(QString::fromLatin1(kTranslationModuleName));
         if (!QFileInfo(path).isFile())
             continue;
         auto* translator = new QTranslator;
         if (translator->load(path) && QCoreApplication::installTranslator(translator)) {
-            Module() = translator;
+            module.translator = translator;
+            module.path = path;
+            LoadQtTranslation(translator->language());
             return path;
         }
         delete translator; // not a module: the built-in set stays
@@ -60,11 +97,15 @@ QString LoadTranslationModule()
 
 void UnloadTranslationModule()
 {
-    if (QTranslator* t = Module()) {
-        QCoreApplication::removeTranslator(t);
-        delete t;
-        Module() = nullptr;
+    ModuleState& module = Module();
+    for (QTranslator** t : {&module.translator, &QtTexts()}) {
+        if (*t) {
+            QCoreApplication::removeTranslator(*t);
+            delete *t;
+            *t = nullptr;
+        }
     }
+    module = ModuleState();
 }
 
 QIcon ProgramIcon()

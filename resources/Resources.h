@@ -1,6 +1,8 @@
 #pragma once
 // The active resource set: chosen once at start-up. The built-in set is compiled in; the
 // optional translation module "TransBat.lng" (a Qt .qm file) replaces the texts it holds.
+#include "resources/ResourceIds.h"
+
 #include <QIcon>
 #include <QString>
 #include <QStringList>
@@ -16,23 +18,19 @@ inline constexpr const char* kTranslationModuleName = "TransBat.lng";
 // Looks for the translation module once: in the current directory, beside the executable,
 // then the shipped module of the user's language (translations/<lang>/ beside the program, or
 // ../share/ampora/translations/<lang>/ when installed). Installs it when it loads; a missing or unreadable file leaves the built-in
-// English set, silently. Returns the path of the module in force, or an empty string.
+// English set, silently. Qt's own translation of the module's language (qtbase_<lang>.qm, from
+// Qt's translations folder or translations/ beside the program) comes with it when present.
+// Returns the path of the module in force, or an empty string; later calls give the same
+// answer without looking again.
 QString LoadTranslationModule();
 QStringList TranslationModuleDirs();
-// Removes the module again (shut-down, tests).
+// Removes the module again (shut-down, tests); the next LoadTranslationModule looks afresh.
 void UnloadTranslationModule();
 
 // Program icon 128, at every size it is drawn in.
 QIcon ProgramIcon();
 
-// Tray menu 209: one popup with these items.
-enum : int {
-    ID_TRAY_SHOW_WINDOW = 32771,
-    ID_TRAY_EXIT = 32772,
-    ID_TRAY_START = 32773,
-    ID_TRAY_BATTERY_INFO = 32775,
-    ID_TRAY_SYSTEM_INFO = 32776,
-};
+// Tray menu IDR_TRAY_MENU: one popup with the ID_TRAY_ items.
 struct MenuItemTemplate {
     int id;           // 0 for a separator
     const char* text; // template text, translated through the "TrayMenu" context

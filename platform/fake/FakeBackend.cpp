@@ -1,6 +1,6 @@
 #include "platform/fake/FakeBackend.h"
 
-#include "battery/DriverText.h"
+#include "platform/DriverText.h"
 
 #include <algorithm>
 

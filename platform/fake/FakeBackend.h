@@ -16,7 +16,7 @@
 // the three power-information queries fail until set. The fake must outlive the objects
 // made from it. MakeBackends with a null fake gives empty pointers.
 #include "platform/BatteryDriver.h"
-#include "battery/BatteryRecord.h"
+#include "platform/DriverValues.h"
 #include "platform/PowerInformation.h"
 #include "platform/PowerStatus.h"
 

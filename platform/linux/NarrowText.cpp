@@ -1,6 +1,6 @@
 #include "platform/NarrowText.h"
 
-#include "battery/DriverText.h"
+#include "platform/DriverText.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 #include "platform/linux/SysfsConvert.h"
 
-#include "battery/BatteryRecord.h"
-#include "battery/DriverText.h"
+#include "platform/DriverValues.h"
+#include "platform/DriverText.h"
 
 #include <algorithm>
 #include <charconv>

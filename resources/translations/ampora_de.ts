@@ -464,6 +464,131 @@
         <translation>entfernt</translation>
     </message>
     <message>
+        <comment>209</comment>
+        <source>An attempt was made to access %1 past its end.</source>
+        <translation>Es wurde versucht, über das Ende von %1 hinaus zuzugreifen.</translation>
+    </message>
+    <message>
+        <comment>210</comment>
+        <source>While reading the %1.</source>
+        <translation>Beim Lesen des Feldes „%1“.</translation>
+    </message>
+    <message>
+        <comment>211</comment>
+        <source>While reading the %1 of battery %2.</source>
+        <translation>Beim Lesen des Feldes „%1“ von Akku %2.</translation>
+    </message>
+    <message>
+        <comment>212</comment>
+        <source>While reading battery %1.</source>
+        <translation>Beim Lesen von Akku %1.</translation>
+    </message>
+    <message>
+        <comment>213</comment>
+        <source>format number</source>
+        <translation>Formatnummer</translation>
+    </message>
+    <message>
+        <comment>214</comment>
+        <source>battery count</source>
+        <translation>Akkuanzahl</translation>
+    </message>
+    <message>
+        <comment>215</comment>
+        <source>run length</source>
+        <translation>Messdauer</translation>
+    </message>
+    <message>
+        <comment>216</comment>
+        <source>sample count</source>
+        <translation>Anzahl Messungen</translation>
+    </message>
+    <message>
+        <comment>217</comment>
+        <source>tick count</source>
+        <translation>Sekundenzähler</translation>
+    </message>
+    <message>
+        <comment>218</comment>
+        <source>device name</source>
+        <translation>Gerätename</translation>
+    </message>
+    <message>
+        <comment>219</comment>
+        <source>manufacturer</source>
+        <translation>Hersteller</translation>
+    </message>
+    <message>
+        <comment>220</comment>
+        <source>serial number</source>
+        <translation>Seriennummer</translation>
+    </message>
+    <message>
+        <comment>221</comment>
+        <source>unique id</source>
+        <translation>Geräte-ID</translation>
+    </message>
+    <message>
+        <comment>222</comment>
+        <source>chemistry</source>
+        <translation>Chemie</translation>
+    </message>
+    <message>
+        <comment>223</comment>
+        <source>%1 is damaged.</source>
+        <translation>%1 ist beschädigt.</translation>
+    </message>
+    <message>
+        <comment>224</comment>
+        <source>The battery count is negative (%1).</source>
+        <translation>Die Akkuanzahl ist negativ (%1).</translation>
+    </message>
+    <message>
+        <comment>225</comment>
+        <source>The file claims %1 batteries but has room for at most %2.</source>
+        <translation>Die Datei gibt %1 Akkus an, hat aber höchstens für %2 Platz.</translation>
+    </message>
+    <message>
+        <comment>226</comment>
+        <source>The %1 of battery %2 is %3 bytes long; at most %4 are allowed.</source>
+        <translation>Das Feld „%1“ von Akku %2 ist %3 Bytes lang; erlaubt sind höchstens %4.</translation>
+    </message>
+    <message>
+        <comment>227</comment>
+        <source>The sample count is negative (%1).</source>
+        <translation>Die Anzahl der Messungen ist negativ (%1).</translation>
+    </message>
+    <message>
+        <comment>228</comment>
+        <source>Cannot open %1: %2.</source>
+        <translation>%1 kann nicht geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <comment>229</comment>
+        <source>Cannot read %1: %2.</source>
+        <translation>%1 kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <comment>230</comment>
+        <source>Cannot save %1: %2.</source>
+        <translation>%1 kann nicht gesichert werden: %2.</translation>
+    </message>
+    <message>
+        <comment>231</comment>
+        <source>%1 is a folder, a device or a pipe, not a file.</source>
+        <translation>%1 ist ein Ordner, ein Gerät oder eine Pipe, keine Datei.</translation>
+    </message>
+    <message>
+        <comment>232</comment>
+        <source>%1 ends inside its samples: it claims %2 samples, of which %3 are whole.&#xa;Only the whole samples are shown.</source>
+        <translation>Die Datei %1 endet mitten in den Messungen: Sie gibt %2 Messungen an, davon sind %3 vollständig.&#xa;Nur die vollständigen Messungen werden angezeigt.</translation>
+    </message>
+    <message>
+        <comment>233</comment>
+        <source>%1 already exists.&#xa;Do you want to replace it?</source>
+        <translation>%1 existiert bereits.&#xa;Soll die Datei ersetzt werden?</translation>
+    </message>
+    <message>
         <comment>61703</comment>
         <source>Failed to launch help.</source>
         <translation>Die Hilfe konnte nicht geöffnet werden.</translation>

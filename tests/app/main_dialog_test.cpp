@@ -6,9 +6,11 @@
 #include "app/TrayIcon.h"
 #include "platform/Backends.h"
 #include "graph/CGraphControl.h"
-#include "platform/PowerEventFactory.h"
+#include "platform/fake/FakePowerEvents.h"
 #include "resources/DialogTemplate.h"
+#include "resources/ResourceIds.h"
 #include "resources/Resources.h"
+#include "resources/StringTable.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -296,6 +298,40 @@ TEST_F(MainDialogTest, CorruptFileLeavesTheCurrentRunIntact)
     EXPECT_EQ(messages.messages.size(), 2u);
 }
 
+// A save cut short inside the samples: View data and a compared run both use the whole
+// samples and say what was cut; the Start goes on.
+TEST_F(MainDialogTest, CutFileShowsItsWholeSamplesAndTells)
+{
+    sysfs.AddBattery(0);
+    Open();
+    dialog->OnOK();
+    Ticks(50);
+    dialog->OnCancel();
+    const SampleSeries saved = dialog->Samples();
+    ASSERT_EQ(saved.Size(), 6u);
+    nextFile = WorkFile("cut.apd");
+    dialog->OnSaveData();
+    QFile f(WorkFile("cut.apd"));
+    ASSERT_TRUE(f.resize(f.size() - 40)); // the last sample and 4 bytes of the one before
+
+    dialog->OnOK();
+    dialog->OnCancel();
+    dialog->OnViewData();
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].icon, QMessageBox::Warning);
+    EXPECT_TRUE(messages.messages[0].text.contains("claims 6 samples, of which 4 are whole"))
+        << messages.messages[0].text.toStdString();
+    ASSERT_EQ(dialog->Samples().Size(), 4u);
+    EXPECT_EQ(dialog->Samples()[3], saved[3]);
+    EXPECT_EQ(dialog->Graph()->Elapsed(), 50);
+
+    Control<QCheckBox>(dialog.get(), 1127)->setChecked(true);
+    dialog->OnOK();
+    EXPECT_TRUE(dialog->IsRunning());
+    EXPECT_EQ(dialog->CompareSamples().Size(), 4u);
+    EXPECT_EQ(messages.messages.size(), 2u);
+}
+
 TEST_F(MainDialogTest, ComparedRunEndsAtTheSavedLengthOnTheSelectedAxis)
 {
     sysfs.AddBattery(0);
@@ -399,7 +435,23 @@ TEST_F(MainDialogTest, TranslationReplacesTextsButNotTheFixedLiterals)
     EXPECT_EQ(Control<QComboBox>(dialog.get(), 1021)->itemText(0), "15 min");
     EXPECT_EQ(Control<QComboBox>(dialog.get(), 1122)->itemText(0), "Bat. 1");
     EXPECT_EQ(dialog->Graph()->windowTitle(), "Wnd Graph");
+    // The texts of the data file and of saving are translated too, and Qt's own buttons.
+    for (int id = IDS_PAST_END; id <= IDS_ALREADY_EXISTS; ++id)
+        EXPECT_NE(LoadQString(id), QString::fromUtf8(BuiltInString(id))) << id;
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), "&Ja");
     dialog.reset();
+    UnloadTranslationModule();
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), "&Yes");
+}
+
+TEST_F(MainDialogTest, TranslationModuleIsLookedForOnce)
+{
+    EXPECT_TRUE(LoadTranslationModule().isEmpty());
+    ASSERT_TRUE(QFile::copy(QStringLiteral(AMPORA_BUILD_DIR "/translations/de/TransBat.lng"),
+                            QDir::current().filePath("TransBat.lng")));
+    EXPECT_TRUE(LoadTranslationModule().isEmpty());
+    UnloadTranslationModule();
+    EXPECT_FALSE(LoadTranslationModule().isEmpty());
     UnloadTranslationModule();
 }
 

@@ -10,6 +10,7 @@
 #include "dialogs/CSysInfo.h"
 #include "dialogs/InfoTexts.h"
 #include "resources/DialogTemplate.h"
+#include "resources/ResourceIds.h"
 
 #include <QApplication>
 #include <QDir>

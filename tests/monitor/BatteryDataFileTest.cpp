@@ -4,12 +4,15 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <csignal>
 #include <cstring>
 #include <sys/mount.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace ampora {
 namespace {
@@ -202,7 +205,8 @@ TEST_F(DataFileTest, WriterCutsLongTextsAtACharacterBoundary)
 struct DamagedCase {
     const char* name;
     std::string bytes;
-    const char* message; // part of the error text
+    bool pastEnd;       // the first line: past its end, or damaged
+    const char* detail; // the second line
 };
 
 void PrintTo(const DamagedCase& c, std::ostream* os)
@@ -225,36 +229,31 @@ std::string OneBattery()
 std::vector<DamagedCase> DamagedFiles()
 {
     return {
-        {"Empty", "", "past its end, while reading the format number"},
-        {"InsideFormatNumber", "\x64\x00", "past its end, while reading the format number"},
-        {"NoBatteryCount", Bytes().I32(100).Str(), "past its end, while reading the battery count"},
-        {"NegativeBatteryCount", Bytes().I32(100).I32(-1).I32(0).I32(0).I32(0).Str(),
-         "the battery count is negative (-1)"},
-        {"HugeBatteryCount", Bytes().I32(100).I32(INT32_MAX).I32(0).I32(0).I32(0).Str(),
-         "claims 2147483647 batteries"},
-        {"NegativeTextLength", Bytes().Raw(Header(1)).I32(-5).Raw(std::string(100, 'a')).Str(),
-         "the device name of battery 1 is -5 bytes long"},
+        {"Empty", "", true, "While reading the format number."},
+        {"InsideFormatNumber", "\x64\x00", true, "While reading the format number."},
+        {"NoBatteryCount", Bytes().I32(100).Str(), true, "While reading the battery count."},
+        {"NegativeBatteryCount", Bytes().I32(100).I32(-1).I32(0).I32(0).I32(0).Str(), false,
+         "The battery count is negative (-1)."},
+        {"HugeBatteryCount", Bytes().I32(100).I32(INT32_MAX).I32(0).I32(0).I32(0).Str(), false,
+         "The file claims 2147483647 batteries but has room for at most 0."},
+        {"NegativeTextLength", Bytes().Raw(Header(1)).I32(-5).Raw(std::string(100, 'a')).Str(), false,
+         "The device name of battery 1 is -5 bytes long; at most 259 are allowed."},
         {"TextTooLong", Bytes().Raw(Header(1)).Text(std::string(260, 'a')).Raw(std::string(100, 'a')).Str(),
-         "the device name of battery 1 is 260 bytes long"},
+         false, "The device name of battery 1 is 260 bytes long; at most 259 are allowed."},
         {"EndsInsideText",
          Bytes().Raw(Header(1)).Text("BAT0").Text("Maker").Text("SN").Text("").I32(100).Raw(std::string(60, 'c')).Str(),
-         "past its end, while reading the chemistry of battery 1"},
+         true, "While reading the chemistry of battery 1."},
         {"EndsInsideTextLength", Bytes().Raw(Header(1)).Text(std::string(80, 'd')).Raw(std::string("\x05\x00", 2)).Str(),
-         "past its end, while reading the manufacturer of battery 1"},
-        {"EndsInsideBatteryNumbers", Bytes().Raw(OneBattery()).Cut(2).Str(),
-         "past its end, while reading battery 1"},
+         true, "While reading the manufacturer of battery 1."},
+        {"EndsInsideBatteryNumbers", Bytes().Raw(OneBattery()).Cut(2).Str(), true, "While reading battery 1."},
         {"SecondBatteryMissing",
-         Bytes().I32(100).I32(2).Raw(OneBattery().substr(8)).Raw(std::string(60, '\0')).Str(),
-         "past its end, while reading battery 2"},
-        {"NoRunLength", OneBattery(), "past its end, while reading the run length"},
-        {"NoSampleCount", Bytes().Raw(OneBattery()).I32(900).Str(), "past its end, while reading the sample count"},
-        {"NoTickCount", Bytes().Raw(OneBattery()).I32(900).I32(0).Str(), "past its end, while reading the tick count"},
-        {"NegativeSampleCount", Bytes().Raw(OneBattery()).I32(900).I32(-3).I32(900).Str(),
-         "the sample count is negative (-3)"},
-        {"HugeSampleCount", Bytes().Raw(OneBattery()).I32(900).I32(0x10000000).I32(900).Raw(std::string(72, '\0')).Str(),
-         "claims 268435456 samples but has room for only 2"},
-        {"EndsInsideSample", Bytes().Raw(OneBattery()).I32(900).I32(2).I32(900).Raw(std::string(54, '\0')).Str(),
-         "claims 2 samples but has room for only 1"},
+         Bytes().I32(100).I32(2).Raw(OneBattery().substr(8)).Raw(std::string(60, '\0')).Str(), true,
+         "While reading battery 2."},
+        {"NoRunLength", OneBattery(), true, "While reading the run length."},
+        {"NoSampleCount", Bytes().Raw(OneBattery()).I32(900).Str(), true, "While reading the sample count."},
+        {"NoTickCount", Bytes().Raw(OneBattery()).I32(900).I32(0).Str(), true, "While reading the tick count."},
+        {"NegativeSampleCount", Bytes().Raw(OneBattery()).I32(900).I32(-3).I32(900).Str(), false,
+         "The sample count is negative (-3)."},
     };
 }
 
@@ -269,13 +268,133 @@ TEST_P(DamagedFileTest, IsRejectedAndLeavesTheCallersDataAlone)
     const DataFileResult result = ReadBatteryDataFile(path, &held);
 
     EXPECT_EQ(result.status, DataFileStatus::Damaged);
-    EXPECT_NE(result.error.indexOf(QDir::toNativeSeparators(path)), -1) << result.error.toStdString();
-    EXPECT_NE(result.error.indexOf(QString::fromLatin1(GetParam().message)), -1) << result.error.toStdString();
+    const QString name = QDir::toNativeSeparators(path);
+    const QString first = GetParam().pastEnd
+                              ? QStringLiteral("An attempt was made to access %1 past its end.").arg(name)
+                              : QStringLiteral("%1 is damaged.").arg(name);
+    EXPECT_EQ(result.error, first + QLatin1Char('\n') + QString::fromLatin1(GetParam().detail));
     EXPECT_EQ(held, before);
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, DamagedFileTest, ::testing::ValuesIn(DamagedFiles()),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// A file that ends inside its sample images (a save cut short) gives its whole samples.
+TEST_F(DataFileTest, FileEndingInsideTheSamplesGivesTheWholeOnes)
+{
+    const BatteryData saved = SavedRun(1, 3);
+    const std::string full = SerializeBatteryData(saved).toStdString();
+    const std::size_t imagesAt = full.size() - 3 * 36;
+    struct Row {
+        const char* name;
+        std::string bytes;
+        int claimed;
+        int whole;
+    };
+    std::string hugeCount = full;
+    hugeCount.replace(imagesAt - 8, 4, Bytes().I32(0x10000000).Str());
+    const Row rows[] = {
+        {"NoImageAtAll", full.substr(0, imagesAt), 3, 0},
+        {"InsideTheFirst", full.substr(0, imagesAt + 20), 3, 0},
+        {"InsideTheLast", full.substr(0, full.size() - 1), 3, 2},
+        {"CountNoFileHolds", hugeCount, 0x10000000, 3},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const QString path = WriteRaw(row.bytes, "cut.apd");
+        BatteryData loaded = SavedRun(2, 14);
+        const DataFileResult result = ReadBatteryDataFile(path, &loaded);
+        EXPECT_EQ(result.status, DataFileStatus::Partial);
+        EXPECT_EQ(result.error, QStringLiteral("%1 ends inside its samples: it claims %2 samples, of which %3 are "
+                                               "whole.\nOnly the whole samples are shown.")
+                                    .arg(QDir::toNativeSeparators(path)).arg(row.claimed).arg(row.whole));
+        ASSERT_EQ(loaded.samples.Size(), std::size_t(row.whole));
+        for (int i = 0; i < row.whole; ++i)
+            EXPECT_EQ(loaded.samples[std::size_t(i)], saved.samples[std::size_t(i)]);
+        EXPECT_EQ(loaded.records, saved.records);
+        EXPECT_EQ(loaded.tickCount, saved.tickCount);
+    }
+}
+
+// Only the bytes the counts ask for are read: a gigabyte of (sparse) trailing bytes is ignored.
+TEST_F(DataFileTest, TrailingGigabyteIsIgnored)
+{
+    const QString path = PathOf("padded.apd");
+    ASSERT_TRUE(WriteBatteryDataFile(path, SavedRun(1, 91)).Ok());
+    QFile file(path);
+    ASSERT_TRUE(file.resize(file.size() + (qint64{1} << 30)));
+    BatteryData loaded;
+    const DataFileResult result = ReadBatteryDataFile(path, &loaded);
+    ASSERT_TRUE(result.Ok()) << result.error.toStdString();
+    EXPECT_EQ(loaded, SavedRun(1, 91));
+}
+
+// Anything but a regular file is refused before it is opened: a device would be read
+// without end, a pipe would block the open.
+TEST_F(DataFileTest, NonRegularFilesAreRefusedWithoutOpening)
+{
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), PathOf("zero.apd")));
+    ASSERT_EQ(::mkfifo(PathOf("pipe.apd").toLocal8Bit().constData(), 0600), 0);
+    ASSERT_TRUE(QDir(m_dir.path()).mkdir(QStringLiteral("x.apd")));
+    for (const char* name : {"zero.apd", "pipe.apd", "x.apd"}) {
+        SCOPED_TRACE(name);
+        const QString path = PathOf(name);
+        const BatteryData before = SavedRun(1, 3);
+        BatteryData held = before;
+        const DataFileResult result = ReadBatteryDataFile(path, &held);
+        EXPECT_EQ(result.status, DataFileStatus::CannotOpen);
+        EXPECT_EQ(result.error, QStringLiteral("%1 is a folder, a device or a pipe, not a file.")
+                                    .arg(QDir::toNativeSeparators(path)));
+        EXPECT_EQ(held, before);
+        // Nor is one written over.
+        EXPECT_EQ(WriteBatteryDataFile(path, before).status, DataFileStatus::CannotOpen);
+    }
+    EXPECT_TRUE(QFileInfo(PathOf("pipe.apd")).exists() && !QFileInfo(PathOf("pipe.apd")).isFile());
+    EXPECT_TRUE(QFileInfo(PathOf("x.apd")).isDir());
+}
+
+TEST_F(DataFileTest, LinkIsFollowedAndSavingKeepsIt)
+{
+    const QString target = PathOf("target.apd");
+    const QString link = PathOf("link.apd");
+    ASSERT_TRUE(WriteBatteryDataFile(target, SavedRun(1, 2)).Ok());
+    ASSERT_TRUE(QFile::link(target, link));
+
+    ASSERT_TRUE(WriteBatteryDataFile(link, SavedRun(2, 5)).Ok());
+    EXPECT_EQ(QFileInfo(link).symLinkTarget(), target);
+    BatteryData loaded;
+    ASSERT_TRUE(ReadBatteryDataFile(link, &loaded).Ok());
+    EXPECT_EQ(loaded, SavedRun(2, 5));
+    EXPECT_EQ(Contents(target), Contents(link));
+}
+
+// A file the user may write in a folder the user may not: written in place. Root may write
+// any folder, so then the save runs as an ordinary user in a child process.
+TEST_F(DataFileTest, WritableFileInAReadOnlyFolderIsWrittenInPlace)
+{
+    constexpr uid_t kNobody = 65534;
+    const QString folder = PathOf("shared");
+    ASSERT_TRUE(QDir().mkdir(folder));
+    const QString path = folder + QStringLiteral("/run.apd");
+    ASSERT_TRUE(WriteBatteryDataFile(path, SavedRun(1, 2)).Ok());
+    const bool root = ::geteuid() == 0;
+    if (root)
+        ASSERT_EQ(::chown(path.toLocal8Bit().constData(), kNobody, kNobody), 0);
+    QFile::setPermissions(m_dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
+
+    EXPECT_EXIT(
+        {
+            if (root && (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0))
+                std::_Exit(2);
+            std::_Exit(WriteBatteryDataFile(path, SavedRun(2, 7)).Ok() ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
+    BatteryData loaded;
+    ASSERT_TRUE(ReadBatteryDataFile(path, &loaded).Ok());
+    EXPECT_EQ(loaded, SavedRun(2, 7));
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
 
 TEST_F(DataFileTest, MissingFileCannotBeOpenedAndChangesNothing)
 {

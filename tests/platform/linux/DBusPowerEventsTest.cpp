@@ -1,7 +1,7 @@
 // The bus sources against fake logind and UPower services on a private dbus-daemon.
 #include "platform/linux/CompositePowerEvents.h"
 #include "platform/linux/LogindPowerEvents.h"
-#include "platform/PowerEventFactory.h"
+#include "platform/linux/BusPowerEvents.h"
 #include "platform/linux/SysfsPollPowerEvents.h"
 #include "platform/linux/UPowerEvents.h"
 

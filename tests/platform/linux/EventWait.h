@@ -36,8 +36,7 @@ bool WaitUntil(Predicate done, std::chrono::milliseconds timeout = std::chrono::
     return true;
 }
 
-// Counts the emissions of one signal for as long as it lives (the test programs do not link
-// QtTest, so there is no QSignalSpy).
+// Counts the emissions of one signal for as long as it lives.
 class SignalCount {
 public:
     template <typename Sender, typename Signal>

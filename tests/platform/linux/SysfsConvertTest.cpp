@@ -1,6 +1,6 @@
 // The pure conversion of power-supply attributes into driver answers and power status.
 #include "battery/BatteryRecord.h"
-#include "battery/DriverText.h"
+#include "platform/DriverText.h"
 #include "platform/linux/SysfsConvert.h"
 
 #include "tests/TableRows.h"

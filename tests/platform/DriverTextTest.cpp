@@ -1,6 +1,6 @@
 // Driver texts both ways, and the chemistry table.
 #include "battery/CBatteryCtrl.h"
-#include "battery/DriverText.h"
+#include "platform/DriverText.h"
 
 #include "tests/TableRows.h"
 

@@ -1,4 +1,4 @@
-#include "battery/DriverText.h"
+#include "platform/DriverText.h"
 
 namespace ampora {
 namespace {

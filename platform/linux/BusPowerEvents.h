@@ -1,0 +1,17 @@
+#pragma once
+// The Linux choice of power-event sources on a bus.
+#include "platform/PowerEvents.h"
+
+#include <QDBusConnection>
+
+#include <memory>
+#include <string>
+
+namespace ampora {
+
+// The Linux choice on `bus` (tests pass a private one): stand-by from logind when its name is
+// on the bus or can be started by it; status changes from UPower likewise, else from a poll
+// of <sysfsRoot>/class/power_supply. Only the bus itself is asked, with a short time-out.
+std::unique_ptr<PowerEventSource> MakeBusPowerEventSource(const QDBusConnection& bus, const std::string& sysfsRoot);
+
+} // namespace ampora
