@@ -2,7 +2,8 @@
 // Every number of the resource set, named once: dialog templates (IDD_), their controls
 // (IDC_), the tray menu's commands (ID_TRAY_), the system menu's item (ID_SYSMENU_), the
 // icon and the menu (IDI_, IDR_) and the string table (IDS_). A translation module uses the
-// same numbers, so they never change. The code uses the names; the templates, the string table and the tests hold the numbers.
+// same numbers, so they never change. The code uses the names; the templates, the string
+// table and the tests hold the numbers.
 
 namespace ampora {
 
