@@ -5,6 +5,7 @@
 #include "resources/Resources.h"
 #include "resources/StringTable.h"
 
+#include <QLabel>
 #include <QPushButton>
 
 namespace ampora {
@@ -16,6 +17,8 @@ CAboutDlg::CAboutDlg(QWidget* parent)
     setWindowIcon(ProgramIcon());
     SetControlText(this, IDC_ABOUT_VERSION, LoadQString(IDS_ABOUT_VERSION));
     SetControlText(this, IDC_ABOUT_COPYRIGHT, LoadQString(IDS_ABOUT_COPYRIGHT));
+    if (auto* notice = Control<QLabel>(this, IDC_ABOUT_COPYRIGHT))
+        notice->setWordWrap(true); // the notice may take two lines
     setWindowTitle(LoadQString(IDS_ABOUT_BOX));
     if (auto* ok = Control<QPushButton>(this, IDC_OK))
         connect(ok, &QPushButton::clicked, this, &QDialog::accept);

@@ -19,6 +19,7 @@
 #include "resources/Resources.h"
 #include "resources/StringTable.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -108,6 +109,17 @@ CVolticDlg::CVolticDlg(Backends& backends, PowerEventSource* events, QWidget* pa
 CVolticDlg::~CVolticDlg()
 {
     OnDestroy();
+}
+
+int CVolticDlg::RunModal()
+{
+    // QDialog::exec() would end its loop as soon as the window is hidden into the tray.
+    const QMetaObject::Connection ending =
+        connect(this, &QDialog::finished, qApp, [](int result) { QCoreApplication::exit(result); });
+    show();
+    const int result = QCoreApplication::exec();
+    disconnect(ending);
+    return result;
 }
 
 void CVolticDlg::OnInitDialog()
@@ -323,6 +335,8 @@ void CVolticDlg::OnTimer()
 
 bool CVolticDlg::TakeSample(bool writeRow)
 {
+    // The power status and the totals of one sample share one reading of the batteries.
+    const SampleReadings readings(m_backends.driver.get());
     SystemPowerStatus status;
     if (!m_backends.powerStatus || !m_backends.powerStatus->GetSystemPowerStatus(&status))
         return false;
@@ -421,8 +435,9 @@ void CVolticDlg::OnViewData()
         m_graph->SetValueMax(kValueMax);
         m_graph->SetElapsed(static_cast<unsigned>(data.tickCount));
     }
+    // Save data is left as it was: only Start and Stop switch it. A fresh session that views
+    // a file has no run of its own to save.
     RedrawGraph();
-    m_saveDataButton->setEnabled(!m_running);
     if (result.status == DataFileStatus::Partial)
         ShowMessage(this, QMessageBox::Warning, result.error); // over the whole samples, now shown
 }

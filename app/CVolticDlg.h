@@ -39,6 +39,11 @@ public:
     explicit CVolticDlg(Backends& backends, PowerEventSource* events = nullptr, QWidget* parent = nullptr);
     ~CVolticDlg() override;
 
+    // Shows the dialog and runs the program's one event loop until the dialog ends (Exit, the
+    // close command, the tray's Exit). Hiding into the notification area does not end it, as
+    // QDialog::exec() would. Returns the dialog's result.
+    int RunModal();
+
     // The run (Start, Stop, one tick, one sample).
     void OnOK();
     void OnCancel();
@@ -68,7 +73,8 @@ public:
     void OnSuspend();
     void OnPowerStatusChange();
 
-    // Notification area.
+    // Notification area. MinimizeToTray is the one way of hiding into it (the minimize box,
+    // the system menu, a platform's own minimize hook).
     void MinimizeToTray();
     void OnTrayShowWindow();
     void OnTrayStartStop();

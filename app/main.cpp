@@ -1,5 +1,5 @@
-// Ampora: chooses the resource set once, names the help file, runs the main dialog modally
-// and ends when it ends.
+// Ampora: chooses the resource set once, names the help file, runs the main dialog and ends
+// when it ends.
 #include "app/CVolticDlg.h"
 #include "resources/HelpWindow.h"
 #include "platform/Backends.h"
@@ -25,7 +25,7 @@ int main(int argc, char** argv)
     std::unique_ptr<ampora::PowerEventSource> events = ampora::MakePowerEventSource();
     {
         ampora::CVolticDlg dialog(backends, events.get());
-        dialog.exec();
+        dialog.RunModal();
     }
     ampora::UnloadTranslationModule();
     return 0;

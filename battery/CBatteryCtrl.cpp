@@ -60,7 +60,7 @@ private:
     bool m_unknownSeen = false;
 };
 
-// Capacities add nothing when unknown; a sum made only of unknowns is unknown too.
+// Capacities and voltages add nothing when unknown; a sum made only of unknowns is unknown too.
 void AddCapacity(Sum& sum, uint32_t value)
 {
     if (value == kDriverUnknown)
@@ -176,8 +176,7 @@ int CBatteryCtrl::GetBatteryTotals(BatteryTotals* totals) const
 
         BatteryStatusData status;
         if (device->QueryStatus(tag, &status)) {
-            if (status.voltage != kDriverUnknown)
-                voltage.Add(static_cast<int32_t>(status.voltage));
+            AddCapacity(voltage, status.voltage);
             // A rate of 0xFFFFFFFF disowns the whole status reading; the unknown-rate
             // marker only says the rate is not known.
             if (status.rate != static_cast<int32_t>(kDriverUnknown)) {
@@ -190,8 +189,9 @@ int CBatteryCtrl::GetBatteryTotals(BatteryTotals* totals) const
         }
 
         BatteryInformationData info;
-        if (QueryValue(*device, tag, Level::BatteryInformation, &info) && info.designedCapacity != kDriverUnknown) {
-            designed.Add(static_cast<int32_t>(info.designedCapacity));
+        if (QueryValue(*device, tag, Level::BatteryInformation, &info)) {
+            // Each rating adds when known; a total made only of unknowns is unknown, not 0.
+            AddCapacity(designed, info.designedCapacity);
             AddCapacity(full, info.fullChargedCapacity);
         }
     }

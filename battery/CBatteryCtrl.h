@@ -31,7 +31,10 @@ public:
     // A rate of 0xFFFFFFFF adds neither the rate nor the remaining capacity. A rate of
     // kUnknownRate (0x80000000) adds the remaining capacity but not the rate; when no
     // battery adds a known rate and one reported kUnknownRate, the total rate is
-    // kUnknownRate. Sums saturate at the int32 limits instead of overflowing.
+    // kUnknownRate. A design capacity, full capacity or voltage that is unknown adds
+    // nothing; a total to which no battery adds a known value but one reported an unknown
+    // one is unknown (-1), not 0.
+    // Sums saturate at the int32 limits instead of overflowing.
     int GetBatteryTotals(BatteryTotals* totals) const;
 
     // True when the device opens and answers the tag request.

@@ -68,6 +68,9 @@ bool RateIsShown(int32_t rate, int32_t fullChargedCapacity)
 {
     if (rate == kUnknownValue || rate == kUnknownRate)
         return false;
+    // Without a known full capacity there is no bound to check the rate against.
+    if (fullChargedCapacity == kUnknownValue)
+        return true;
     return int64_t{rate} > -2 * int64_t{fullChargedCapacity};
 }
 

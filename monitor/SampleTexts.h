@@ -29,7 +29,8 @@ std::string CapacityText(int32_t capacity);
 
 // True when a rate is shown as a number: it is neither unknown (-1, kUnknownRate) nor at
 // or below -2 x the full-charge capacity (no believable drain empties twice the capacity
-// in an hour). Compared in 64 bits, so no capacity overflows the bound.
+// in an hour). Compared in 64 bits, so no capacity overflows the bound. An unknown (-1)
+// full capacity gives no bound: the rate is shown.
 bool RateIsShown(int32_t rate, int32_t fullChargedCapacity);
 
 // "%d mW/H" with the rate when RateIsShown, else "N/A".

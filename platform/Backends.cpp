@@ -41,8 +41,9 @@ Backends MakeBackends(BackendKind kind, FakeBackend* fake)
     }
 #endif
     const std::string root = SysfsRoot();
-    backends.driver = MakeSysfsBatteryDriver(root);
-    backends.powerStatus = MakeSysfsPowerStatus(root);
+    const std::shared_ptr<SysfsReadings> readings = MakeSysfsReadings(root);
+    backends.driver = MakeSysfsBatteryDriver(readings);
+    backends.powerStatus = MakeSysfsPowerStatus(readings);
     backends.powerInformation = MakeSysfsPowerInformation(root);
     return backends;
 }

@@ -89,6 +89,32 @@ public:
     virtual std::vector<std::string> ListDevicePaths(void* ownerWindow = nullptr) = 0;
     // Opens a device; null when it cannot be opened now.
     virtual std::unique_ptr<BatteryDevice> Open(const std::string& path) = 0;
+
+    // One sample's reads lie between these two (they nest): a back end may then answer
+    // every request of this driver and of its power status from one reading of the system.
+    // Outside a sample every read is fresh.
+    virtual void BeginSample() {}
+    virtual void EndSample() {}
+};
+
+// Marks one sample for as long as it lives; a null driver is allowed.
+class SampleReadings {
+public:
+    explicit SampleReadings(BatteryDriver* driver) : m_driver(driver)
+    {
+        if (m_driver)
+            m_driver->BeginSample();
+    }
+    ~SampleReadings()
+    {
+        if (m_driver)
+            m_driver->EndSample();
+    }
+    SampleReadings(const SampleReadings&) = delete;
+    SampleReadings& operator=(const SampleReadings&) = delete;
+
+private:
+    BatteryDriver* m_driver;
 };
 
 } // namespace ampora

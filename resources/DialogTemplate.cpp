@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
@@ -15,6 +16,16 @@
 #include <QPushButton>
 
 namespace ampora {
+
+QFont DialogFont()
+{
+    QFont font(QStringLiteral("MS Sans Serif"), 8);
+    if (QFontInfo(font).family() != font.family()) {
+        font = QFont(QStringLiteral("Arial"), 8);
+        font.setStyleHint(QFont::SansSerif);
+    }
+    return font;
+}
 
 QPoint DialogUnitsToPixels(const QFont& font, int x, int y)
 {
@@ -87,9 +98,7 @@ QWidget* MakeControl(QDialog* dialog, const ControlTemplate& c)
 
 void BuildDialog(QDialog* dialog, const DialogTemplate& tmpl)
 {
-    // Templates are laid out for an 8-point dialog font.
-    QFont font = dialog->font();
-    font.setPointSize(8);
+    const QFont font = DialogFont();
     dialog->setFont(font);
     dialog->setWindowTitle(QString::fromUtf8(tmpl.caption));
     QWidget* previous = nullptr;

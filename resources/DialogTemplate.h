@@ -66,6 +66,11 @@ void ApplyCaptionTable(QWidget* dialog, const std::vector<CaptionPair>& table);
 bool SetControlText(QWidget* dialog, int controlId, const QString& text);
 QString ControlText(const QWidget* dialog, int controlId);
 
+// The face the templates are laid out for: "MS Sans Serif" 8 pt where it exists, otherwise
+// "Arial" 8 pt, which fontconfig gives as a metric-compatible face (Liberation Sans) where
+// Arial itself is missing, as the graph's texts are.
+QFont DialogFont();
+
 // One dialog unit converted with the dialog's font.
 QPoint DialogUnitsToPixels(const QFont& font, int x, int y);
 

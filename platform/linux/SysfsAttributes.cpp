@@ -9,19 +9,6 @@
 namespace ampora {
 namespace {
 
-// Only the attributes the conversion uses are read: a supply folder also holds files that
-// are slow, write-only or not values at all.
-constexpr const char* kAttributeNames[] = {
-    "type", "scope", "present", "online", "status", "technology",
-    "model_name", "manufacturer", "serial_number",
-    "energy_full_design", "energy_full", "energy_now",
-    "charge_full_design", "charge_full", "charge_now",
-    "voltage_max_design", "voltage_min_design", "voltage_now",
-    "power_now", "current_now", "capacity", "capacity_level",
-    "cycle_count", "alarm", "temp", "time_to_empty_now",
-    "manufacture_year", "manufacture_month", "manufacture_day",
-};
-
 struct FileCloser {
     void operator()(std::FILE* f) const { std::fclose(f); }
 };
@@ -42,14 +29,25 @@ std::optional<std::string> ReadAttribute(const std::string& folder, const std::s
     return text;
 }
 
+const std::string* SupplyAttributes::Find(std::string_view attribute) const
+{
+    if (const auto it = values.find(attribute); it != values.end())
+        return &it->second;
+    if (folder.empty() || unreadable.contains(attribute))
+        return nullptr;
+    std::optional<std::string> value = ReadAttribute(folder, std::string(attribute));
+    if (!value) {
+        unreadable.emplace(attribute);
+        return nullptr;
+    }
+    return &values.emplace(std::string(attribute), std::move(*value)).first->second;
+}
+
 SupplyAttributes ReadSupply(const std::string& folder)
 {
     SupplyAttributes supply;
     supply.name = std::filesystem::path(folder).filename().string();
-    for (const char* name : kAttributeNames) {
-        if (std::optional<std::string> value = ReadAttribute(folder, name))
-            supply.values.emplace(name, std::move(*value));
-    }
+    supply.folder = folder;
     return supply;
 }
 
@@ -88,6 +86,25 @@ std::optional<std::vector<SupplyAttributes>> ReadAllSupplies(const std::string& 
     for (const std::string& folder : *folders)
         supplies.push_back(ReadSupply(folder));
     return supplies;
+}
+
+const SupplyAttributes* SupplySnapshot::FindFolder(const std::string& folder) const
+{
+    for (const SupplyAttributes& supply : supplies) {
+        if (supply.folder == folder)
+            return &supply;
+    }
+    return nullptr;
+}
+
+std::shared_ptr<const SupplySnapshot> TakeSnapshot(const std::string& root)
+{
+    auto snapshot = std::make_shared<SupplySnapshot>();
+    if (std::optional<std::vector<SupplyAttributes>> supplies = ReadAllSupplies(root)) {
+        snapshot->listed = true;
+        snapshot->supplies = std::move(*supplies);
+    }
+    return snapshot;
 }
 
 } // namespace ampora

@@ -3,23 +3,26 @@
 // driver's structures lives in SysfsConvert.h and never touches the file system.
 #include <cstddef>
 #include <map>
+#include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace ampora {
 
-// The readable attributes of one supply folder, by file name, exactly as read.
+// The attributes of one supply folder, by file name, exactly as read. With a folder set, an
+// attribute is read from it the first time it is asked for and kept, so whatever asks, each
+// file is read at most once and a file nobody asks for is never opened: a peripheral's
+// attributes ask the device itself and can block.
 struct SupplyAttributes {
     std::string name;                          // folder name, e.g. "BAT0"
-    std::map<std::string, std::string, std::less<>> values;
+    mutable std::map<std::string, std::string, std::less<>> values;
+    std::string folder;                        // empty: `values` is all there is
+    mutable std::set<std::string, std::less<>> unreadable;
 
-    const std::string* Find(std::string_view attribute) const
-    {
-        const auto it = values.find(attribute);
-        return it == values.end() ? nullptr : &it->second;
-    }
+    const std::string* Find(std::string_view attribute) const;
 };
 
 // Larger attribute files are not what the kernel writes: they count as unreadable.
@@ -30,8 +33,7 @@ constexpr std::size_t kMaxAttributeBytes = 4096;
 // than kMaxAttributeBytes.
 std::optional<std::string> ReadAttribute(const std::string& folder, const std::string& name);
 
-// Every attribute the conversion looks at, read from one supply folder. A folder that is
-// gone gives no values.
+// One supply folder, read lazily (nothing is read yet).
 SupplyAttributes ReadSupply(const std::string& folder);
 
 // <root>/class/power_supply
@@ -43,5 +45,16 @@ std::optional<std::vector<std::string>> ListSupplyFolders(const std::string& roo
 
 // ReadSupply of every entry, in name order; nullopt when the folder cannot be listed.
 std::optional<std::vector<SupplyAttributes>> ReadAllSupplies(const std::string& root);
+
+// One reading of the power-supply tree: the listing, and each supply's attributes as they
+// are first asked for. Shared by everything one sample asks, so nothing is read twice.
+struct SupplySnapshot {
+    bool listed = false;                       // false: the folder could not be listed
+    std::vector<SupplyAttributes> supplies;    // in name order
+
+    const SupplyAttributes* FindFolder(const std::string& folder) const;
+};
+
+std::shared_ptr<const SupplySnapshot> TakeSnapshot(const std::string& root);
 
 } // namespace ampora

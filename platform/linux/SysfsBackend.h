@@ -10,6 +10,17 @@
 
 namespace ampora {
 
+class SysfsReadings;
+
+// What a driver and a power status made from the same readings share: within one sample
+// (BatteryDriver::BeginSample) one snapshot of the tree, and each charge battery's fixed
+// conversion voltage for the program's life.
+std::shared_ptr<SysfsReadings> MakeSysfsReadings(const std::string& root);
+
+std::unique_ptr<BatteryDriver> MakeSysfsBatteryDriver(std::shared_ptr<SysfsReadings> readings);
+std::unique_ptr<PowerStatusSource> MakeSysfsPowerStatus(std::shared_ptr<SysfsReadings> readings);
+
+// Each with readings of its own (nothing shared).
 std::unique_ptr<BatteryDriver> MakeSysfsBatteryDriver(const std::string& root);
 std::unique_ptr<PowerStatusSource> MakeSysfsPowerStatus(const std::string& root);
 std::unique_ptr<PowerInformation> MakeSysfsPowerInformation(const std::string& root);

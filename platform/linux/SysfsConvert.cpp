@@ -70,15 +70,34 @@ std::optional<int64_t> Magnitude(std::optional<int64_t> value)
     return *value < 0 ? -*value : *value;
 }
 
-// The voltage that turns a charge battery's µAh into µWh.
-std::optional<int64_t> ConversionVoltage(const SupplyAttributes& battery)
+constexpr int64_t kSmartBatteryNotApplicable = 65535 * 60; // SBS "65535 minutes", in seconds
+
+// A `_now` value, else its hardware-averaged `_avg` (read only when `_now` is missing).
+std::optional<int64_t> NowOrAvg(const SupplyAttributes& supply, std::string_view quantity)
 {
-    for (const char* name : {"voltage_max_design", "voltage_min_design", "voltage_now"}) {
-        const std::optional<int64_t> volts = Number(battery, name);
-        if (volts && *volts > kOneVolt)
-            return volts;
-    }
-    return std::nullopt;
+    const std::string base(quantity);
+    if (const std::optional<int64_t> now = Number(supply, base + "_now"))
+        return now;
+    return Number(supply, base + "_avg");
+}
+
+std::optional<int64_t> AboveOneVolt(std::optional<int64_t> volts)
+{
+    return volts && *volts > kOneVolt ? volts : std::nullopt;
+}
+
+std::optional<int64_t> DesignVoltage(const SupplyAttributes& battery)
+{
+    if (const std::optional<int64_t> max = AboveOneVolt(Number(battery, "voltage_max_design")))
+        return max;
+    return AboveOneVolt(Number(battery, "voltage_min_design"));
+}
+
+// The voltage that turns a charge battery's µAh into µWh when it has no design voltage.
+std::optional<int64_t> FixedVoltage(const SupplyAttributes& battery, ChargeVoltages* voltages)
+{
+    const std::optional<int64_t> seen = AboveOneVolt(NowOrAvg(battery, "voltage"));
+    return voltages ? voltages->Fix(battery.name, seen) : seen;
 }
 
 bool Negative(std::optional<int64_t> value) { return value && *value < 0; }
@@ -86,12 +105,13 @@ bool Negative(std::optional<int64_t> value) { return value && *value < 0; }
 ChargeState StateOf(const SupplyAttributes& battery)
 {
     const std::string status = Text(battery, "status");
+    // axp20x says "Charging" while the load draws more than the charger gives.
     if (status == "Charging")
-        return ChargeState::Charging;
+        return Negative(NowOrAvg(battery, "current")) ? ChargeState::Discharging : ChargeState::Charging;
     // The kernel's sign convention varies; a negative current or power means discharging
     // unless the status says otherwise for certain.
-    if (status == "Discharging" || (status != "Full" && (Negative(Number(battery, "current_now")) ||
-                                                         Negative(Number(battery, "power_now")))))
+    if (status == "Discharging" || (status != "Full" && (Negative(NowOrAvg(battery, "current")) ||
+                                                         Negative(NowOrAvg(battery, "power")))))
         return ChargeState::Discharging;
     if (status == "Full" || status == "Not charging")
         return ChargeState::Idle;
@@ -147,15 +167,24 @@ std::optional<uint32_t> Temperature(const SupplyAttributes& battery)
     return static_cast<uint32_t>(*celsiusTenths + kKelvinOffsetTenths);
 }
 
-uint32_t EstimatedTime(const SupplyAttributes& battery, const BatteryFigures& figures)
+uint32_t EstimatedTime(const BatteryFigures& figures)
 {
-    if (const std::optional<int64_t> seconds = Number(battery, "time_to_empty_now")) {
-        if (const std::optional<uint32_t> fit = Fit(*seconds))
-            return *fit;
-    }
-    if (figures.state == ChargeState::Discharging && figures.nowMwh && figures.rateMw && *figures.rateMw > 0)
+    if (figures.state != ChargeState::Discharging)
+        return kDriverUnknown;
+    if (figures.kernelTimeToEmpty)
+        return *figures.kernelTimeToEmpty;
+    if (figures.nowMwh && figures.rateMw && *figures.rateMw > 0)
         return Fit(int64_t{*figures.nowMwh} * 3600 / *figures.rateMw).value_or(kDriverUnknown);
     return kDriverUnknown;
+}
+
+// The kernel's time to empty: 0 and the smart battery's "not applicable" tell nothing.
+std::optional<uint32_t> KernelTimeToEmpty(const SupplyAttributes& battery)
+{
+    const std::optional<int64_t> seconds = NowOrAvg(battery, "time_to_empty");
+    if (!seconds || *seconds <= 0 || *seconds >= kSmartBatteryNotApplicable)
+        return std::nullopt;
+    return Fit(*seconds);
 }
 
 std::string UniqueId(const SupplyAttributes& battery)
@@ -186,13 +215,14 @@ uint32_t PowerState(const BatteryFigures& figures, uint8_t acLineStatus)
     return bits;
 }
 
-std::vector<BatteryFigures> PresentBatteries(const std::vector<SupplyAttributes>& supplies)
+std::vector<BatteryFigures> PresentBatteries(const std::vector<SupplyAttributes>& supplies,
+                                             ChargeVoltages* voltages, bool levelOnly)
 {
     std::vector<BatteryFigures> batteries;
     for (const SupplyAttributes& supply : supplies) {
         if (ClassifySupply(supply) != SupplyRole::Battery)
             continue;
-        BatteryFigures figures = ConvertFigures(supply);
+        BatteryFigures figures = levelOnly ? ConvertLevel(supply, voltages) : ConvertFigures(supply, voltages);
         if (figures.present)
             batteries.push_back(std::move(figures));
     }
@@ -241,9 +271,18 @@ uint32_t LifeTime(const std::vector<BatteryFigures>& batteries)
         if (b.state == ChargeState::Discharging && b.rateMw)
             rate += *b.rateMw;
     }
-    if (!nowKnown || rate == 0)
-        return kDriverUnknown;
-    return Fit(static_cast<int64_t>(now * 3600 / rate)).value_or(kDriverUnknown);
+    if (nowKnown && rate > 0)
+        return Fit(static_cast<int64_t>(now * 3600 / rate)).value_or(kDriverUnknown);
+    // Without a rate, the kernel's own estimates of the discharging batteries.
+    uint64_t kernelSeconds = 0;
+    bool kernelKnown = false;
+    for (const BatteryFigures& b : batteries) {
+        if (b.state == ChargeState::Discharging && b.kernelTimeToEmpty) {
+            kernelSeconds += *b.kernelTimeToEmpty;
+            kernelKnown = true;
+        }
+    }
+    return kernelKnown ? Fit(static_cast<int64_t>(kernelSeconds)).value_or(kDriverUnknown) : kDriverUnknown;
 }
 
 } // namespace
@@ -266,77 +305,151 @@ std::string CleanText(std::string_view raw)
     return std::string(Trim(DropInvalidUtf8(raw)));
 }
 
-SupplyRole ClassifySupply(const SupplyAttributes& supply)
+bool IsPresent(const SupplyAttributes& battery)
 {
-    if (Text(supply, "scope") == "Device")
-        return SupplyRole::Ignored;
-    if (Text(supply, "type") == "Battery")
-        return SupplyRole::Battery;
-    if (supply.Find("online"))
-        return SupplyRole::PowerSource;
-    return SupplyRole::Ignored;
+    return Number(battery, "present") != 0;
 }
 
-BatteryFigures ConvertFigures(const SupplyAttributes& battery)
+SupplyRole ClassifySupply(const SupplyAttributes& supply)
 {
-    BatteryFigures f;
-    f.present = Number(battery, "present") != 0;
-    f.state = StateOf(battery);
+    const std::string type = Text(supply, "type");
+    const bool battery = type == "Battery";
+    const bool source = type == "Mains" || type == "USB" || type.starts_with("USB_") || type == "Wireless" ||
+                        type == "BrickID";
+    if ((!battery && !source) || Text(supply, "scope") == "Device")
+        return SupplyRole::Ignored;
+    if (battery)
+        return SupplyRole::Battery;
+    return supply.Find("online") ? SupplyRole::PowerSource : SupplyRole::Ignored;
+}
 
-    const bool hasCharge = Number(battery, "charge_full_design") || Number(battery, "charge_full") ||
-                           Number(battery, "charge_now");
-    // A stray energy_now beside charge_* is not an energy battery.
-    const bool energyBattery = Number(battery, "energy_full_design") || Number(battery, "energy_full") ||
-                               (!hasCharge && Number(battery, "energy_now"));
-    const std::optional<int64_t> volts = energyBattery ? std::nullopt : ConversionVoltage(battery);
-    const auto energy = [&](const char* energyName, const char* chargeName) {
-        return energyBattery ? MicroToMilli(Number(battery, energyName))
-                             : ChargeToMilliWatt(Number(battery, chargeName), volts);
-    };
-    f.designMwh = energy("energy_full_design", "charge_full_design");
-    f.fullMwh = energy("energy_full", "charge_full");
-    f.nowMwh = energy("energy_now", "charge_now");
-    f.alarmMwh = energy("alarm", "alarm");
-    f.voltageMv = MicroToMilli(Number(battery, "voltage_now"));
+std::optional<int64_t> ChargeVoltages::Fix(const std::string& battery, std::optional<int64_t> seen)
+{
+    if (const auto it = m_fixed.find(battery); it != m_fixed.end())
+        return it->second;
+    if (seen)
+        m_fixed.emplace(battery, *seen);
+    return seen;
+}
 
-    if (const std::optional<int64_t> power = Magnitude(Number(battery, "power_now")))
-        f.rateMw = MicroToMilli(power);
-    else if (!energyBattery)
-        f.rateMw = ChargeToMilliWatt(Magnitude(Number(battery, "current_now")), volts);
-    if (f.rateMw && *f.rateMw > kMaxBelievableRateMw)
-        f.rateMw.reset();
+namespace {
 
+struct Conversion {
+    bool energyBattery = false;
+    bool chargeBattery = false;
+    std::optional<int64_t> designVolts;
+    ChargeVoltages* voltages = nullptr;
+    const SupplyAttributes* battery = nullptr;
+
+    std::optional<int64_t> Volts() const
+    {
+        return designVolts ? designVolts : FixedVoltage(*battery, voltages);
+    }
+
+    // One capacity in mWh; `quantity` is the part after energy_/charge_ ("now", "full").
+    std::optional<uint32_t> Capacity(const std::string& energyName, const std::string& chargeName) const
+    {
+        if (energyBattery)
+            return MicroToMilli(Number(*battery, energyName));
+        if (!chargeBattery)
+            return std::nullopt;
+        // Without a design voltage the gauge's own energy is steadier than any conversion.
+        if (!designVolts) {
+            if (const std::optional<int64_t> gauge = Number(*battery, energyName))
+                return MicroToMilli(gauge);
+        }
+        return ChargeToMilliWatt(Number(*battery, chargeName), Volts());
+    }
+};
+
+Conversion ConversionOf(const SupplyAttributes& battery, ChargeVoltages* voltages)
+{
+    Conversion c;
+    c.battery = &battery;
+    c.voltages = voltages;
+    c.energyBattery = Number(battery, "energy_full_design") || Number(battery, "energy_full");
+    if (!c.energyBattery) {
+        c.chargeBattery = Number(battery, "charge_full_design") || Number(battery, "charge_full") ||
+                          NowOrAvg(battery, "charge");
+        // A lone energy_now with no charge_* at all is an energy battery too.
+        c.energyBattery = !c.chargeBattery && Number(battery, "energy_now");
+    }
+    if (c.chargeBattery)
+        c.designVolts = DesignVoltage(battery);
+    return c;
+}
+
+std::optional<uint32_t> NowCapacity(const Conversion& c)
+{
+    if (std::optional<uint32_t> now = c.Capacity("energy_now", "charge_now"))
+        return now;
+    return c.Capacity("energy_avg", "charge_avg");
+}
+
+void FillLevel(const SupplyAttributes& battery, const Conversion& c, BatteryFigures* f)
+{
+    f->present = IsPresent(battery);
+    f->state = StateOf(battery);
+    f->fullMwh = c.Capacity("energy_full", "charge_full");
+    f->nowMwh = NowCapacity(c);
     const std::optional<int64_t> capacity = Number(battery, "capacity");
     if (capacity && *capacity >= 0 && *capacity <= 100)
-        f.percent = static_cast<uint32_t>(*capacity);
-    if (!f.nowMwh && f.fullMwh && f.percent)
-        f.nowMwh = static_cast<uint32_t>(uint64_t{*f.fullMwh} * *f.percent / 100);
-    if (f.nowMwh && f.fullMwh && *f.nowMwh > *f.fullMwh)
-        f.fullMwh = f.nowMwh;
-    if (!f.percent && f.nowMwh && f.fullMwh && *f.fullMwh > 0)
-        f.percent = RoundedPercent(*f.nowMwh, *f.fullMwh);
+        f->percent = static_cast<uint32_t>(*capacity);
+    if (!f->nowMwh && f->fullMwh && f->percent)
+        f->nowMwh = static_cast<uint32_t>(uint64_t{*f->fullMwh} * *f->percent / 100);
+    if (f->nowMwh && f->fullMwh && *f->nowMwh > *f->fullMwh)
+        f->fullMwh = f->nowMwh;
+    if (!f->percent && f->nowMwh && f->fullMwh && *f->fullMwh > 0)
+        f->percent = RoundedPercent(*f->nowMwh, *f->fullMwh);
+}
+
+std::optional<uint32_t> RateOf(const SupplyAttributes& battery, const Conversion& c)
+{
+    const std::optional<int64_t> power = Magnitude(NowOrAvg(battery, "power"));
+    if (power && *power != 0)
+        return MicroToMilli(power);
+    if (const std::optional<int64_t> current = Magnitude(NowOrAvg(battery, "current"))) {
+        const std::optional<int64_t> volts = c.chargeBattery ? c.Volts() : NowOrAvg(battery, "voltage");
+        if (std::optional<uint32_t> rate = ChargeToMilliWatt(current, volts))
+            return rate;
+    }
+    return power ? MicroToMilli(power) : std::nullopt;
+}
+
+} // namespace
+
+BatteryFigures ConvertLevel(const SupplyAttributes& battery, ChargeVoltages* voltages)
+{
+    BatteryFigures f;
+    FillLevel(battery, ConversionOf(battery, voltages), &f);
+    return f;
+}
+
+BatteryFigures ConvertFigures(const SupplyAttributes& battery, ChargeVoltages* voltages)
+{
+    const Conversion c = ConversionOf(battery, voltages);
+    BatteryFigures f;
+    FillLevel(battery, c, &f);
+    f.designMwh = c.Capacity("energy_full_design", "charge_full_design");
+    f.alarmMwh = c.energyBattery ? MicroToMilli(Number(battery, "alarm"))
+                                 : ChargeToMilliWatt(Number(battery, "alarm"), c.chargeBattery ? c.Volts() : std::nullopt);
+    f.voltageMv = MicroToMilli(NowOrAvg(battery, "voltage"));
+    f.rateMw = RateOf(battery, c);
+    if (f.rateMw && *f.rateMw > kMaxBelievableRateMw)
+        f.rateMw.reset();
+    if (f.state == ChargeState::Discharging)
+        f.kernelTimeToEmpty = KernelTimeToEmpty(battery);
 
     const std::string level = Text(battery, "capacity_level");
     f.critical = level == "Critical" || (f.percent && *f.percent < 5);
     return f;
 }
 
-SysfsBatteryAnswers ConvertBattery(const SupplyAttributes& battery, uint8_t acLineStatus)
+std::optional<BatteryInformationData> ConvertInformation(const SupplyAttributes& battery, ChargeVoltages* voltages)
 {
-    const BatteryFigures figures = ConvertFigures(battery);
-    SysfsBatteryAnswers a;
-    a.present = figures.present;
-    if (!a.present)
-        return a;
-
-    a.deviceName = DriverText(Text(battery, "model_name"));
-    a.manufacturer = DriverText(Text(battery, "manufacturer"));
-    a.serialNumber = DriverText(Text(battery, "serial_number"));
-    a.uniqueId = DriverText(UniqueId(battery));
-
-    if (figures.designMwh)
-        a.granularity = BatteryReportingScale{.granularity = 1, .capacity = *figures.designMwh};
-
+    if (!IsPresent(battery))
+        return std::nullopt;
+    const BatteryFigures figures = ConvertFigures(battery, voltages);
     BatteryInformationData info;
     info.capabilities = kSystemBattery;
     info.technology = 1; // every chemistry the kernel reports is rechargeable
@@ -347,12 +460,15 @@ SysfsBatteryAnswers ConvertBattery(const SupplyAttributes& battery, uint8_t acLi
     info.defaultAlert2 = 0;
     info.criticalBias = 0;
     info.cycleCount = Fit(Number(battery, "cycle_count").value_or(0)).value_or(0); // 0: not known
-    a.information = info;
+    return info;
+}
 
-    a.manufactureDate = ManufactureDate(battery);
-    a.temperature = Temperature(battery);
-    a.estimatedTime = EstimatedTime(battery, figures);
-
+std::optional<BatteryStatusData> ConvertStatus(const SupplyAttributes& battery, uint8_t acLineStatus,
+                                               ChargeVoltages* voltages)
+{
+    if (!IsPresent(battery))
+        return std::nullopt;
+    const BatteryFigures figures = ConvertFigures(battery, voltages);
     BatteryStatusData status;
     status.powerState = PowerState(figures, acLineStatus);
     status.capacity = figures.nowMwh.value_or(kDriverUnknown);
@@ -360,11 +476,36 @@ SysfsBatteryAnswers ConvertBattery(const SupplyAttributes& battery, uint8_t acLi
     status.rate = figures.rateMw ? static_cast<int32_t>(*figures.rateMw) : kUnknownRate;
     if (figures.rateMw && figures.state == ChargeState::Discharging)
         status.rate = -status.rate;
-    a.status = status;
+    return status;
+}
+
+uint32_t ConvertEstimatedTime(const SupplyAttributes& battery, ChargeVoltages* voltages)
+{
+    return EstimatedTime(ConvertFigures(battery, voltages));
+}
+
+SysfsBatteryAnswers ConvertBattery(const SupplyAttributes& battery, uint8_t acLineStatus, ChargeVoltages* voltages)
+{
+    SysfsBatteryAnswers a;
+    a.present = IsPresent(battery);
+    if (!a.present)
+        return a;
+
+    a.deviceName = DriverText(Text(battery, "model_name"));
+    a.manufacturer = DriverText(Text(battery, "manufacturer"));
+    a.serialNumber = DriverText(Text(battery, "serial_number"));
+    a.uniqueId = DriverText(UniqueId(battery));
+    a.information = ConvertInformation(battery, voltages);
+    if (a.information && a.information->designedCapacity != kDriverUnknown)
+        a.granularity = BatteryReportingScale{.granularity = 1, .capacity = a.information->designedCapacity};
+    a.manufactureDate = ManufactureDate(battery);
+    a.temperature = Temperature(battery);
+    a.estimatedTime = ConvertEstimatedTime(battery, voltages);
+    a.status = ConvertStatus(battery, acLineStatus, voltages);
     return a;
 }
 
-uint8_t ComputeACLineStatus(const std::vector<SupplyAttributes>& supplies)
+uint8_t ComputeACLineStatus(const std::vector<SupplyAttributes>& supplies, ChargeVoltages* voltages)
 {
     bool sourceSeen = false;
     for (const SupplyAttributes& supply : supplies) {
@@ -380,7 +521,7 @@ uint8_t ComputeACLineStatus(const std::vector<SupplyAttributes>& supplies)
     if (sourceSeen)
         return 0;
     // No adapter tells: judge by the batteries. Without one, the computer runs on mains.
-    const std::vector<BatteryFigures> batteries = PresentBatteries(supplies);
+    const std::vector<BatteryFigures> batteries = PresentBatteries(supplies, voltages, true);
     if (batteries.empty() || AnyInState(batteries, ChargeState::Charging))
         return 1;
     if (AnyInState(batteries, ChargeState::Discharging))
@@ -388,11 +529,14 @@ uint8_t ComputeACLineStatus(const std::vector<SupplyAttributes>& supplies)
     return 255;
 }
 
-SystemPowerStatus ComputePowerStatus(const std::vector<SupplyAttributes>& supplies)
+namespace {
+
+SystemPowerStatus PowerStatusOf(const std::vector<SupplyAttributes>& supplies, ChargeVoltages* voltages,
+                                bool withLifeTime)
 {
     SystemPowerStatus status;
-    status.ACLineStatus = ComputeACLineStatus(supplies);
-    const std::vector<BatteryFigures> batteries = PresentBatteries(supplies);
+    status.ACLineStatus = ComputeACLineStatus(supplies, voltages);
+    const std::vector<BatteryFigures> batteries = PresentBatteries(supplies, voltages, !withLifeTime);
     if (batteries.empty()) {
         status.BatteryFlag = BATTERY_FLAG_NO_BATTERY;
         return status;
@@ -411,9 +555,21 @@ SystemPowerStatus ComputePowerStatus(const std::vector<SupplyAttributes>& suppli
             flag |= BATTERY_FLAG_CHARGING;
         status.BatteryFlag = flag;
     }
-    if (status.ACLineStatus != 1 && AnyInState(batteries, ChargeState::Discharging))
+    if (withLifeTime && status.ACLineStatus != 1 && AnyInState(batteries, ChargeState::Discharging))
         status.BatteryLifeTime = LifeTime(batteries);
     return status;
+}
+
+} // namespace
+
+SystemPowerStatus ComputePowerStatus(const std::vector<SupplyAttributes>& supplies, ChargeVoltages* voltages)
+{
+    return PowerStatusOf(supplies, voltages, true);
+}
+
+SystemPowerStatus ComputePowerFlags(const std::vector<SupplyAttributes>& supplies, ChargeVoltages* voltages)
+{
+    return PowerStatusOf(supplies, voltages, false);
 }
 
 } // namespace ampora

@@ -6,12 +6,14 @@
 
 namespace ampora {
 
-PowerSupplyState PowerSupplyStateOf(const std::vector<SupplyAttributes>& supplies)
+PowerSupplyState PowerSupplyStateOf(const std::vector<SupplyAttributes>& supplies, ChargeVoltages* voltages)
 {
     PowerSupplyState state;
-    state.acLineStatus = ComputeACLineStatus(supplies);
+    const SystemPowerStatus flags = ComputePowerFlags(supplies, voltages);
+    state.acLineStatus = flags.ACLineStatus;
+    state.batteryFlag = flags.BatteryFlag;
     state.batteries = static_cast<int>(std::count_if(supplies.begin(), supplies.end(), [](const SupplyAttributes& s) {
-        return ClassifySupply(s) == SupplyRole::Battery && ConvertFigures(s).present;
+        return ClassifySupply(s) == SupplyRole::Battery && IsPresent(s);
     }));
     return state;
 }
@@ -38,7 +40,7 @@ void SysfsPollPowerEvents::PollNow()
 PowerSupplyState SysfsPollPowerEvents::ReadState() const
 {
     // A tree that cannot be listed has no supplies, as a machine without them would.
-    return PowerSupplyStateOf(ReadAllSupplies(m_root).value_or(std::vector<SupplyAttributes>{}));
+    return PowerSupplyStateOf(ReadAllSupplies(m_root).value_or(std::vector<SupplyAttributes>{}), &m_voltages);
 }
 
 } // namespace ampora

@@ -1,8 +1,11 @@
 #pragma once
 // Power status changes where nothing on a bus reports them (containers, machines without a
 // system bus or UPower): a light poll of <root>/class/power_supply that reports a change of
-// the AC line status or of the number of batteries. It never reports stand-by.
+// the AC line status, of the number of batteries or of the battery flag (charging, high, low,
+// critical), as a Windows power-status change comes for those. It reads only what it
+// compares and never reports stand-by.
 #include "platform/linux/SysfsAttributes.h"
+#include "platform/linux/SysfsConvert.h"
 #include "platform/PowerEvents.h"
 
 #include <QTimer>
@@ -17,12 +20,14 @@ namespace ampora {
 struct PowerSupplyState {
     uint8_t acLineStatus = 255; // as in the system power status: 0 off, 1 on, 255 unknown
     int batteries = 0;          // the computer's batteries that are present
+    uint8_t batteryFlag = 255;  // as in the system power status
     bool operator==(const PowerSupplyState&) const = default;
 };
 
 // What the poll compares, judged as the sysfs back end judges the same tree, so a change is
 // reported exactly when the panel's power source or the battery count would differ.
-PowerSupplyState PowerSupplyStateOf(const std::vector<SupplyAttributes>& supplies);
+PowerSupplyState PowerSupplyStateOf(const std::vector<SupplyAttributes>& supplies,
+                                    ChargeVoltages* voltages = nullptr);
 
 class SysfsPollPowerEvents : public PowerEventSource {
     Q_OBJECT
@@ -42,6 +47,7 @@ private:
     PowerSupplyState ReadState() const;
 
     std::string m_root;
+    mutable ChargeVoltages m_voltages;
     PowerSupplyState m_state;
     QTimer m_timer;
 };

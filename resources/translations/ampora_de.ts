@@ -71,12 +71,12 @@
     <message>
         <comment>114</comment>
         <source>View data</source>
-        <translation>Daten ansehen</translation>
+        <translation>Anzeigen</translation>
     </message>
     <message>
         <comment>115</comment>
         <source>Save data</source>
-        <translation>Daten sichern</translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <comment>116</comment>
@@ -136,7 +136,7 @@
     <message>
         <comment>128</comment>
         <source>Curent capacity:</source>
-        <translation>Aktuelle Kapazität:</translation>
+        <translation>Restkapazität:</translation>
     </message>
     <message>
         <comment>129</comment>
@@ -391,7 +391,7 @@
     <message>
         <comment>184</comment>
         <source>Compare with saved data</source>
-        <translation>Mit gesicherten Daten vergleichen</translation>
+        <translation>Mit Datei vergleichen</translation>
     </message>
     <message>
         <comment>191</comment>

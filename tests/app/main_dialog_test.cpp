@@ -20,6 +20,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QSystemTrayIcon>
+#include <QTimer>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -248,6 +249,16 @@ TEST_F(MainDialogTest, SaveThenViewRestoresTheRun)
     EXPECT_EQ(dialog->BatteryRecords().size(), 1u);
     EXPECT_EQ(dialog->Graph()->Elapsed(), 55);
     EXPECT_TRUE(messages.messages.empty());
+}
+
+TEST_F(MainDialogTest, ViewDataInAFreshSessionLeavesSaveDisabled)
+{
+    sysfs.AddBattery(0);
+    Open();
+    nextFile = QStringLiteral(AMPORA_FIXTURES "/apd/one_battery.apd");
+    dialog->OnViewData();
+    ASSERT_FALSE(dialog->Samples().Empty());
+    EXPECT_FALSE(Enabled(IDC_SAVE_DATA));
 }
 
 TEST_F(MainDialogTest, SaveAsksBeforeReplacingACompletedName)
@@ -578,6 +589,29 @@ TEST_F(MainDialogTest, MinimizeHidesIntoTheTrayWhenThereIsOne)
     dialog->Tray()->RunCommand(ID_TRAY_SHOW_WINDOW);
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_FALSE(dialog->Tray()->Present());
+}
+
+// The program's own loop, as main() runs it: hiding into the tray during a run must not end
+// it; the tray's Exit does, with the icon gone.
+TEST_F(MainDialogTest, HidingIntoTheTrayKeepsTheProgramLoopUntilTrayExit)
+{
+    sysfs.AddBattery(0);
+    TrayIcon::ForceAvailability(1);
+    Open();
+    bool aliveWhileHidden = false;
+    QTimer::singleShot(0, dialog.get(), [this, &aliveWhileHidden] {
+        dialog->OnOK();
+        dialog->MinimizeToTray();
+        QTimer::singleShot(20, dialog.get(), [this, &aliveWhileHidden] {
+            aliveWhileHidden = !dialog->isVisible() && dialog->Tray()->Present() && dialog->IsRunning();
+            dialog->Tray()->RunCommand(ID_TRAY_EXIT);
+        });
+    });
+    EXPECT_EQ(dialog->RunModal(), QDialog::Accepted);
+    EXPECT_TRUE(aliveWhileHidden);
+    EXPECT_FALSE(dialog->Tray()->Present());
+    EXPECT_FALSE(dialog->IsRunning());
+    EXPECT_FALSE(dialog->LogOpen());
 }
 
 TEST_F(MainDialogTest, MinimizeWithoutTrayMinimizesNormally)

@@ -51,7 +51,8 @@ INSTANTIATE_TEST_SUITE_P(Rows, BuildLogRowTest,
                 "\t\t11400 mV\t\t01:00:00\t\t01:08:57"},
         RowCase{"FullCapacityUnknown", LocalTime(1, 2, 2024, 9, 0, 0),
                 {0, 2, 20, 0, 1200, 6000}, {52000, -1, 43500, 11400, -15000},
-                "\r\n 01:02:2024\t09:00:00\t20 %\t\t\tN/A\t\t\t43500 mW/H\t\tN/A\t\t\t11400 mV"
+                // Without a full capacity there is nothing to bound the rate by: it is shown.
+                "\r\n 01:02:2024\t09:00:00\t20 %\t\t\tN/A\t\t\t43500 mW/H\t\t-15000 mW/H\t\t11400 mV"
                 "\t\t00:20:00\t\t01:40:00"},
         RowCase{"RateZero", LocalTime(1, 2, 2024, 0, 0, 5),
                 {1, 9, 100, 0, kUnknownLifeTime, kUnknownLifeTime}, {52000, 50000, 50000, 12600, 0},

@@ -92,7 +92,9 @@ INSTANTIATE_TEST_SUITE_P(Rates, RateTextTest,
         RateCase{"UnknownRateHugeCapacity", kUnknownRate, INT32_MAX, "N/A"},
         RateCase{"DeepDischargeHugeCapacity", INT32_MIN + 1, INT32_MAX, "-2147483647 mW/H"},
         RateCase{"MostNegativeCapacity", INT32_MAX, INT32_MIN, "N/A"},
-        RateCase{"UnknownCapacity", 3, -1, "3 mW/H"}),
+        RateCase{"UnknownCapacity", 3, -1, "3 mW/H"},
+        RateCase{"DischargeWithUnknownCapacity", -1500, -1, "-1500 mW/H"},
+        RateCase{"UnknownRateWithUnknownCapacity", -1, -1, "N/A"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(DurationText, DropsWholeDays)

@@ -40,16 +40,20 @@ TEST_F(SysfsAttributesTest, MissingEmptyOversizedOrUnreadableIsNothing)
     EXPECT_EQ(ReadAttribute(Path(), "folder"), std::nullopt);
 }
 
-TEST_F(SysfsAttributesTest, ReadSupplyTakesOnlyKnownAttributes)
+TEST_F(SysfsAttributesTest, SupplyReadsEachAttributeOnceWhenFirstAskedFor)
 {
     Write("type", "Battery\n");
-    Write("uevent", "POWER_SUPPLY_NAME=BAT0\n");
     const SupplyAttributes supply = ReadSupply(Path());
     EXPECT_EQ(supply.name, dir.path().section('/', -1).toStdString());
+    EXPECT_TRUE(supply.values.empty()) << "nothing is read before it is asked for";
     ASSERT_NE(supply.Find("type"), nullptr);
-    EXPECT_EQ(*supply.Find("type"), "Battery\n");
-    EXPECT_EQ(supply.Find("uevent"), nullptr);
-    EXPECT_TRUE(ReadSupply(Path() + "/gone").values.empty());
+    Write("type", "Mains\n");
+    Write("online", "1\n");
+    EXPECT_EQ(*supply.Find("type"), "Battery\n") << "a second ask reads nothing";
+    EXPECT_EQ(supply.Find("status"), nullptr);
+    Write("status", "Full\n");
+    EXPECT_EQ(supply.Find("status"), nullptr) << "a missing attribute is not looked for again";
+    EXPECT_EQ(ReadSupply(Path() + "/gone").Find("type"), nullptr);
 }
 
 TEST_F(SysfsAttributesTest, ListsSupplyFoldersInNameOrder)

@@ -143,7 +143,8 @@ TEST(SysfsBackendTest, GarbageAndMissingAttributesGiveMarkersNotInventions)
     expected.estimatedTime = -1;
     expected.rate = kUnknownRate;
     EXPECT_EQ(r.records[0], expected);
-    EXPECT_EQ(r.totals, (BatteryTotals{0, 0, 21546, 0, kUnknownRate}));
+    // Unknown design energy and voltage are unknown in the totals too, not a made-up 0.
+    EXPECT_EQ(r.totals, (BatteryTotals{-1, 51300, 21546, -1, kUnknownRate}));
     EXPECT_EQ(r.power.ACLineStatus, 255);
     EXPECT_EQ(r.power.BatteryLifePercent, 42);
     EXPECT_EQ(r.power.BatteryLifeTime, 0xFFFFFFFFu);

@@ -179,8 +179,14 @@ INSTANTIATE_TEST_SUITE_P(
         RateCase{"Charging", {{"status", "Charging"}}, {}, 10000u, ChargeState::Charging},
         RateCase{"AtThreeHundredWatts", {{"power_now", "300000000"}}, {}, 300000u, ChargeState::Discharging},
         RateCase{"AboveThreeHundredWattsUnknown", {{"power_now", "300001000"}}, {}, std::nullopt, ChargeState::Discharging},
-        RateCase{"NeverCurrentForEnergyBattery", {{"current_now", "1000000"}}, {"power_now"}, std::nullopt,
+        RateCase{"CurrentTimesVoltageWithoutPower", {{"current_now", "1000000"}}, {"power_now"}, 12000u,
                  ChargeState::Discharging},
+        RateCase{"CurrentTimesVoltageWhenPowerIsZero", {{"power_now", "0"}, {"current_now", "-500000"}}, {}, 6000u,
+                 ChargeState::Discharging},
+        RateCase{"AveragesWithoutNowValues", {{"current_avg", "250000"}, {"voltage_avg", "11000000"}},
+                 {"power_now", "voltage_now"}, 2750u, ChargeState::Discharging},
+        RateCase{"NegativeCurrentWhileChargingIsDischarging", {{"status", "Charging"}, {"current_now", "-400000"}},
+                 {}, 10000u, ChargeState::Discharging},
         RateCase{"NegativeCurrentMeansDischarging", {{"status", "Unknown"}, {"current_now", "-5"}}, {},
                  10000u, ChargeState::Discharging},
         RateCase{"NegativeCurrentWhenNotCharging", {{"status", "Not charging"}, {"current_now", "-5"}}, {},
@@ -197,6 +203,38 @@ TEST(ConvertFiguresTest, ChargeBatteryRateFromCurrentAndVoltage)
          {"voltage_min_design", "10000000"}, {"current_now", "-2000000"}}));
     EXPECT_EQ(f.rateMw, 20000u);
     EXPECT_EQ(f.state, ChargeState::Discharging);
+}
+
+TEST(ConvertFiguresTest, ChargeBatteryWithoutDesignVoltageKeepsItsFirstVoltage)
+{
+    // bq27xxx: charges and no design voltage. The ratings must not follow voltage_now.
+    ChargeVoltages voltages;
+    const Values first = {{"type", "Battery"}, {"charge_full_design", "3000000"}, {"charge_full", "2000000"},
+                          {"charge_now", "1000000"}, {"voltage_now", "4000000"}};
+    EXPECT_EQ(ConvertFigures(Supply(first), &voltages).designMwh, 12000u);
+    const BatteryFigures later = ConvertFigures(Supply(With(first, {{"voltage_now", "3600000"}})), &voltages);
+    EXPECT_EQ(later.designMwh, 12000u);
+    EXPECT_EQ(later.fullMwh, 8000u);
+    EXPECT_EQ(later.voltageMv, 3600u) << "the voltage shown is still the present one";
+    EXPECT_EQ(ConvertFigures(Supply(With(first, {{"voltage_now", "3600000"}}), "BAT1"), &voltages).designMwh, 10800u)
+        << "each battery keeps its own";
+}
+
+TEST(ConvertFiguresTest, ChargeBatteryWithoutDesignVoltageTakesTheGaugesEnergy)
+{
+    const BatteryFigures f = ConvertFigures(Supply({{"type", "Battery"}, {"charge_full", "2000000"},
+                                                    {"charge_now", "1000000"}, {"energy_now", "3900000"},
+                                                    {"voltage_now", "4000000"}}));
+    EXPECT_EQ(f.nowMwh, 3900u);
+    EXPECT_EQ(f.fullMwh, 8000u);
+}
+
+TEST(ConvertFiguresTest, CapacityOnlyBatteryHasARateFromCurrentAndVoltage)
+{
+    const BatteryFigures f = ConvertFigures(Supply({{"type", "Battery"}, {"capacity", "82"}, {"status", "Discharging"},
+                                                    {"current_now", "523000"}, {"voltage_now", "3862000"}}));
+    EXPECT_EQ(f.rateMw, 2019u); // 0.523 A x 3.862 V
+    EXPECT_EQ(f.nowMwh, std::nullopt);
 }
 
 TEST(ConvertFiguresTest, NowAboveFullRaisesFullAndFullAboveDesignStands)
@@ -466,6 +504,19 @@ TEST(ComputePowerStatusTest, LifeTimeOnlyWhileDischargingOffMains)
     EXPECT_EQ(ComputePowerStatus({Supply(With(EnergyBattery(), {{"status", "Charging"}}))}).BatteryLifeTime,
               0xFFFFFFFFu);
     EXPECT_EQ(ComputePowerStatus({Supply(With(EnergyBattery(), {}, {"power_now"}))}).BatteryLifeTime, 0xFFFFFFFFu);
+}
+
+TEST(ComputePowerStatusTest, KernelTimeToEmptyWhereTheRateIsUnknown)
+{
+    const Values battery = {{"type", "Battery"}, {"status", "Discharging"}, {"capacity", "71"},
+                            {"time_to_empty_now", "48300"}, {"time_to_empty_avg", "55140"}};
+    EXPECT_EQ(ComputePowerStatus({Supply(battery)}).BatteryLifeTime, 48300u);
+    EXPECT_EQ(ComputePowerStatus({Supply(With(battery, {}, {"time_to_empty_now"}))}).BatteryLifeTime, 55140u);
+    EXPECT_EQ(ComputePowerStatus({Supply(With(battery, {{"time_to_empty_now", "3932100"}}, {"time_to_empty_avg"}))})
+                  .BatteryLifeTime,
+              0xFFFFFFFFu)
+        << "65535 minutes is the smart battery's 'not applicable'";
+    EXPECT_EQ(ComputePowerStatus({Supply(With(battery, {{"status", "Charging"}}))}).BatteryLifeTime, 0xFFFFFFFFu);
 }
 
 TEST(ComputePowerStatusTest, CapacityOnlyBatteriesGiveTheirMeanPercent)
