@@ -12,6 +12,12 @@
 
 int main(int argc, char** argv)
 {
+    // On X11 the window's pixels go to the server in the request itself, not through shared
+    // memory: the once-a-second repaint is a block of a few hundred pixels, and a shared
+    // segment written again makes every paint wait for a round trip to the server first
+    // (see docs/performance.md). Other platforms ignore the variable.
+    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
+        qputenv("QT_XCB_NO_MITSHM", "1");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ampora"));
     QApplication::setDesktopFileName(QStringLiteral("org.ampora.Ampora"));

@@ -3,6 +3,10 @@
 #include "graph/GraphGeometry.h"
 
 
+#include <QCoreApplication>
+#include <QWidget>
+#include <QWindow>
+
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -110,5 +114,36 @@ void BM_CurvePointsMillionInRange(benchmark::State& state)
     }
 }
 BENCHMARK(BM_CurvePointsMillionInRange)->Unit(benchmark::kMillisecond);
+
+// The once-a-second redraw of a run in which only the elapsed time moved, on a shown graph of
+// the longest run with a compared run: only the status block is painted and copied.
+void BM_StatusOnlyRedraw(benchmark::State& state)
+{
+    const auto run = Run(kLongestRunSamples, 100);
+    const auto saved = Run(kLongestRunSamples, 95);
+    QWidget window;
+    window.resize(620, 500);
+    ampora::CGraphControl graph(&window);
+    graph.setGeometry(0, 0, 600, 480);
+    graph.SetTimeRange(285 * 60);
+    graph.SetSeries(&run);
+    graph.SetCompareSeries(&saved);
+    graph.SetRunState(true);
+    window.show();
+    for (int i = 0; i < 1000 && !(window.windowHandle() && window.windowHandle()->isExposed()); ++i)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    graph.Redraw();
+    if (graph.Picture().isNull()) {
+        state.SkipWithError("the graph was not painted");
+        return;
+    }
+    uint32_t t = 285 * 60 - 9;
+    for (auto _ : state) {
+        graph.SetElapsed(t);
+        graph.Redraw();
+        t = t % 10 == 8 ? t - 8 : t + 1; // never a multiple of ten: the counter stays
+    }
+}
+BENCHMARK(BM_StatusOnlyRedraw)->Unit(benchmark::kMicrosecond);
 
 } // namespace

@@ -6,6 +6,7 @@
 #include <QFontMetrics>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QStaticText>
 
 #include <algorithm>
 #include <vector>
@@ -75,6 +76,7 @@ CGraphControl::CGraphControl(QWidget* parent)
 void CGraphControl::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
+    ++m_settingsChanges;
     // The bottom band is never drawn: masked out, it shows the parent as an unpainted child
     // window does, instead of stale pixels.
     const QRect area(0, 0, width(), height() - kGraphBottomBand);
@@ -85,32 +87,54 @@ void CGraphControl::resizeEvent(QResizeEvent* event)
         clearMask();
 }
 
+bool CGraphControl::event(QEvent* event)
+{
+    // Not passed on to changeEvent: the font database may map "Arial" to another face now.
+    if (event->type() == QEvent::ApplicationFontChange)
+        FontsChanged();
+    return QWidget::event(event);
+}
+
+void CGraphControl::FontsChanged()
+{
+    m_font = FontWithCell(12);
+    m_rotatedFont = FontWithCell(10);
+    ++m_settingsChanges;
+}
+
+void CGraphControl::changeEvent(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::FontChange:
+        FontsChanged();
+        break;
+    case QEvent::LanguageChange:
+    case QEvent::LocaleChange:
+    case QEvent::PaletteChange:
+    case QEvent::StyleChange:
+        ++m_settingsChanges;
+        break;
+    default:
+        break;
+    }
+    QWidget::changeEvent(event);
+}
+
 void CGraphControl::SetElapsed(uint32_t seconds)
 {
     m_elapsed = seconds;
     m_sampleCount = SampleCounterAfter(m_sampleCount, seconds);
 }
 
-CGraphControl::Fingerprint CGraphControl::CurrentFingerprint() const
+CGraphControl::PictureKey CGraphControl::CurrentKey() const
 {
-    Fingerprint f;
-    f.series = m_series;
-    if (m_series && !m_series->Empty()) {
-        f.seriesSize = m_series->Size();
-        f.seriesLast = m_series->Back();
-    }
-    f.compare = m_compareSeries;
-    if (m_compareSeries && !m_compareSeries->Empty()) {
-        f.compareSize = m_compareSeries->Size();
-        f.compareLast = m_compareSeries->Back();
-    }
-    f.compareShift = m_compareShift;
-    f.runState = m_runState;
-    f.valueMax = m_valueMax;
-    f.timeRange = m_timeRange;
-    f.sampleCount = m_sampleCount;
-    f.size = size();
-    return f;
+    PictureKey key;
+    key.settings = m_settingsChanges;
+    if (m_series)
+        key.series = m_series->Revision();
+    if (m_compareSeries)
+        key.compare = m_compareSeries->Revision();
+    return key;
 }
 
 QRect CGraphControl::StatusRect() const
@@ -121,14 +145,12 @@ QRect CGraphControl::StatusRect() const
 
 void CGraphControl::Redraw()
 {
-    const Fingerprint now = CurrentFingerprint();
-    if (m_fullRedrawDone && now == m_lastFullRedraw) {
+    if (!m_picture.isNull() && CurrentKey() == m_pictureKey) {
         m_statusOnlyPending = true;
-        repaint(StatusRect());
+        repaint(m_block);
+        m_statusOnlyPending = false;
         return;
     }
-    m_lastFullRedraw = now;
-    m_fullRedrawDone = true;
     repaint();
 }
 
@@ -139,19 +161,58 @@ void CGraphControl::paintEvent(QPaintEvent* event)
     const int h = height() - kGraphBottomBand;
     if (w <= 0 || h <= 0)
         return;
-    // A redraw of the status block alone draws every step again, clipped to the block, into
-    // the picture of the last whole redraw: the same pixels for a fraction of the work.
     const bool statusOnly = m_statusOnlyPending && m_picture.size() == QSize(w, h)
-                            && StatusRect().contains(event->rect());
-    m_statusOnlyPending = false;
-    if (statusOnly) {
-        RenderInto(m_picture, StatusRect());
-    } else {
-        m_picture = QImage(w, h, QImage::Format_RGB32);
-        RenderInto(m_picture, m_picture.rect());
-    }
+                            && CurrentKey() == m_pictureKey && m_block.contains(event->rect());
+    if (statusOnly)
+        PaintStatusBlock(w);
+    else
+        PaintWhole(w, h);
     QPainter p(this);
     p.drawImage(event->rect(), m_picture, event->rect());
+}
+
+void CGraphControl::PaintWhole(int w, int h)
+{
+    m_picture = QImage(w, h, QImage::Format_RGB32);
+    m_pictureKey = CurrentKey();
+    m_block = StatusRect().intersected(m_picture.rect());
+    PrepareStatusTexts(w);
+    QPainter p(&m_picture);
+    p.setRenderHint(QPainter::TextAntialiasing, false);
+    DrawBackground(p, w, h);
+    DrawPercentGrid(p, w, h);
+    DrawStatusLabels(p, w);
+    m_under = m_picture.copy(m_block);
+    DrawStatusValues(p, w);
+    DrawTimeGrid(p, w, h);
+    DrawCurve(p, w, h, m_series, kCurve, 0);
+    if (m_compareSeries)
+        DrawCurve(p, w, h, m_compareSeries, kCompareCurve, m_compareShift);
+    p.end();
+
+    // The same last steps again, alone, over the block's rows (the block starts at row 0).
+    m_over = QImage(w, m_block.bottom() + 1, QImage::Format_ARGB32_Premultiplied);
+    m_over.fill(Qt::transparent);
+    if (m_block.isEmpty())
+        return;
+    QPainter over(&m_over);
+    over.setClipRect(m_block);
+    over.setRenderHint(QPainter::TextAntialiasing, false);
+    DrawTimeGrid(over, w, h);
+    DrawCurve(over, w, h, m_series, kCurve, 0);
+    if (m_compareSeries)
+        DrawCurve(over, w, h, m_compareSeries, kCompareCurve, m_compareShift);
+}
+
+void CGraphControl::PaintStatusBlock(int w)
+{
+    PrepareStatusTexts(w);
+    QPainter p(&m_picture);
+    p.setClipRect(m_block);
+    p.setRenderHint(QPainter::TextAntialiasing, false);
+    p.drawImage(m_block.topLeft(), m_under);
+    DrawStatusValues(p, w);
+    p.drawImage(m_block.topLeft(), m_over, m_block);
 }
 
 QImage CGraphControl::Render(int w, int h) const
@@ -159,25 +220,62 @@ QImage CGraphControl::Render(int w, int h) const
     if (w <= 0 || h <= 0)
         return QImage();
     QImage image(w, h, QImage::Format_RGB32);
-    RenderInto(image, image.rect());
+    RenderInto(image);
     return image;
 }
 
-void CGraphControl::RenderInto(QImage& image, const QRect& clip) const
+void CGraphControl::RenderInto(QImage& image) const
 {
     const int w = image.width();
     const int h = image.height();
+    PrepareStatusTexts(w);
     QPainter p(&image);
-    p.setClipRect(clip);
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setRenderHint(QPainter::TextAntialiasing, false);
     DrawBackground(p, w, h);
     DrawPercentGrid(p, w, h);
-    DrawStatusText(p, w);
+    DrawStatusLabels(p, w);
+    DrawStatusValues(p, w);
     DrawTimeGrid(p, w, h);
     DrawCurve(p, w, h, m_series, kCurve, 0);
     if (m_compareSeries)
         DrawCurve(p, w, h, m_compareSeries, kCompareCurve, m_compareShift);
+}
+
+void CGraphControl::PrepareStatusTexts(int w) const
+{
+    StatusTexts& t = m_texts;
+    const auto prepared = [this](const QString& text) {
+        QStaticText s(text);
+        s.setTextFormat(Qt::PlainText);
+        s.prepare(QTransform(), m_font);
+        return s;
+    };
+    const QFontMetrics fm(m_font);
+    if (t.settings != m_settingsChanges || t.width != w) {
+        // Positions and the fixed texts; drawText puts the baseline at y + ascent, a static
+        // text its top at the baseline less the font's exact ascent.
+        const qreal lift = fm.ascent() - QFontMetricsF(m_font).ascent();
+        const std::vector<StatusText> running = StatusBlock(w, fm.height(), true, 0, 0);
+        const std::vector<StatusText> stopped = StatusBlock(w, fm.height(), false, 0, 0);
+        for (int i = 0; i < 6; ++i)
+            t.at[i] = QPointF(running[i].x, running[i].y + lift);
+        for (int i = 0; i < 3; ++i)
+            t.labels[i] = prepared(running[i].text);
+        t.running = prepared(running[3].text);
+        t.stopped = prepared(stopped[3].text);
+        t.elapsedShown = t.counterShown = -1;
+        t.settings = m_settingsChanges;
+        t.width = w;
+    }
+    if (t.elapsedShown != m_elapsed) {
+        t.elapsed = prepared(ElapsedText(static_cast<uint64_t>(m_elapsed)));
+        t.elapsedShown = m_elapsed;
+    }
+    if (t.counterShown != m_sampleCount) {
+        t.counter = prepared(QString::asprintf("%d", static_cast<int>(m_sampleCount)));
+        t.counterShown = m_sampleCount;
+    }
 }
 
 void CGraphControl::DrawBackground(QPainter& p, int w, int h) const
@@ -195,29 +293,38 @@ void CGraphControl::DrawPercentGrid(QPainter& p, int w, int h) const
     p.setFont(m_font);
     p.setBackgroundMode(Qt::OpaqueMode); // each label stands on a box of background colour
     p.setBackground(kBackground);
-    const QFontMetrics fm(m_font);
-    // Text that falls outside the clip draws nothing: skip laying it out (status-only redraws).
-    const QRect clip = ClipOf(p, w, h);
+    const int ascent = QFontMetrics(m_font).ascent();
     for (const PercentLine& line : PercentGrid(w, h)) {
         p.setPen(kGrid);
-        const QRect box(7, line.y + 1, fm.horizontalAdvance(line.label) + 1, fm.height());
-        if (clip.intersects(box))
-            p.drawText(7, line.y + 1 + fm.ascent(), line.label);
+        p.drawText(7, line.y + 1 + ascent, line.label);
         DrawDottedLine(p, QPoint(1, line.y), QPoint(w - 2, line.y)); // to W - 1, excluded
     }
     p.restore();
 }
 
-void CGraphControl::DrawStatusText(QPainter& p, int w) const
+// The status block: labels at W - 100, values at W - 40 (StatusBlock), in black without a
+// background box. Labels and values are drawn apart so that a redraw of the block alone
+// draws only the values.
+void CGraphControl::DrawStatusLabels(QPainter& p, int) const
 {
     p.save();
     p.setFont(m_font);
     p.setBackgroundMode(Qt::TransparentMode);
     p.setPen(Qt::black);
-    const QFontMetrics fm(m_font);
-    const int cy = fm.height();
-    for (const StatusText& t : StatusBlock(w, cy, m_runState, m_elapsed, m_sampleCount))
-        p.drawText(t.x, t.y + fm.ascent(), t.text);
+    for (int i = 0; i < 3; ++i)
+        p.drawStaticText(m_texts.at[i], m_texts.labels[i]);
+    p.restore();
+}
+
+void CGraphControl::DrawStatusValues(QPainter& p, int) const
+{
+    p.save();
+    p.setFont(m_font);
+    p.setBackgroundMode(Qt::TransparentMode);
+    p.setPen(Qt::black);
+    p.drawStaticText(m_texts.at[3], m_runState ? m_texts.running : m_texts.stopped);
+    p.drawStaticText(m_texts.at[4], m_texts.elapsed);
+    p.drawStaticText(m_texts.at[5], m_texts.counter);
     p.restore();
 }
 
@@ -235,9 +342,13 @@ void CGraphControl::DrawTimeGrid(QPainter& p, int w, int h) const
         if (line.x >= w)
             continue; // outside the area
         DrawDottedLine(p, QPoint(line.x, 1), QPoint(line.x, h - 2)); // to H - 1, excluded
+        // Labels that fall outside the clip (the layer over the status block) are not laid
+        // out: first the columns and rows they could reach at most, then their length.
+        if (!clip.intersects(QRect(line.labelLeft, 0, fm.height() + 1, h - 3)))
+            continue;
         const int labelLength = fm.horizontalAdvance(line.label) + 1;
         if (!clip.intersects(QRect(line.labelLeft, h - 4 - labelLength, fm.height() + 1, labelLength + 1)))
-            continue; // the label lies outside the clip
+            continue;
         // The label reads upward from 4 pixels above the bottom edge.
         p.save();
         p.setPen(Qt::black);

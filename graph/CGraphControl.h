@@ -6,6 +6,7 @@
 
 #include <QFont>
 #include <QImage>
+#include <QStaticText>
 #include <QWidget>
 
 #include <cstdint>
@@ -22,15 +23,15 @@ public:
 
     explicit CGraphControl(QWidget* parent = nullptr);
 
-    void SetTimeRange(uint32_t seconds) { m_timeRange = seconds; }
-    void SetValueMax(uint32_t max) { m_valueMax = max; }
-    void SetRunState(bool flag) { m_runState = flag; }
+    void SetTimeRange(uint32_t seconds) { Change(m_timeRange, seconds); }
+    void SetValueMax(uint32_t max) { Change(m_valueMax, max); }
+    void SetRunState(bool flag) { m_runState = flag; } // shown in the status block only
     // Also sets the sample counter to seconds / 10 when seconds is a multiple of ten.
     void SetElapsed(uint32_t seconds);
-    void SetSeries(const SampleSeries* series) { m_series = series; }
-    void SetCompareSeries(const SampleSeries* series) { m_compareSeries = series; }
-    void ShiftCompare(int32_t delta) { m_compareShift += delta; }
-    void ResetCompareShift() { m_compareShift = 0; }
+    void SetSeries(const SampleSeries* series) { Change(m_series, series); }
+    void SetCompareSeries(const SampleSeries* series) { Change(m_compareSeries, series); }
+    void ShiftCompare(int32_t delta) { Change(m_compareShift, m_compareShift + delta); }
+    void ResetCompareShift() { Change(m_compareShift, 0); }
 
     uint32_t TimeRange() const { return m_timeRange; }
     uint32_t ValueMax() const { return m_valueMax; }
@@ -45,8 +46,8 @@ public:
     QImage Render(int width, int height) const;
 
     // Redraws at once what changed since the last redraw: the whole picture, or only the
-    // status block when nothing but the elapsed time moved (everything else would be drawn
-    // with the same pixels). The once-a-second redraw of a run is mostly of that kind.
+    // status block when nothing outside it can have changed (see PictureKey). The
+    // once-a-second redraw of a run is mostly of that kind.
     void Redraw();
     // What the last paint put on screen (tests).
     const QImage& Picture() const { return m_picture; }
@@ -56,32 +57,59 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
-    // Everything the picture depends on but the elapsed time.
-    struct Fingerprint {
-        const SampleSeries* series = nullptr;
-        std::size_t seriesSize = 0;
-        Sample seriesLast;
-        const SampleSeries* compare = nullptr;
-        std::size_t compareSize = 0;
-        Sample compareLast;
-        int32_t compareShift = 0;
-        bool runState = false;
-        uint32_t valueMax = 0, timeRange = 0, sampleCount = 0;
-        QSize size;
-        bool operator==(const Fingerprint&) const = default;
+    // Everything the picture outside the status block depends on: a count of the changes of
+    // the settings (limits, bound series, shift, size, fonts, language, palette, style) and
+    // the revisions of both series. Equal keys mean the same picture around the block.
+    struct PictureKey {
+        uint64_t settings = 0;
+        SeriesRevision series, compare;
+        bool operator==(const PictureKey&) const = default;
     };
-    Fingerprint CurrentFingerprint() const;
-    void RenderInto(QImage& image, const QRect& clip) const;
-    QImage m_picture;                 // what the last paint showed
-    bool m_statusOnlyPending = false; // Redraw found only the elapsed time changed
-    Fingerprint m_lastFullRedraw;
-    bool m_fullRedrawDone = false;
+    PictureKey CurrentKey() const;
+    void FontsChanged();
+    template <class T> void Change(T& member, const T& value)
+    {
+        if (member != value) {
+            member = value;
+            ++m_settingsChanges;
+        }
+    }
 
+    // The status block's texts, laid out once for the fonts and language of the moment; the
+    // elapsed time and the counter again only when their text changes.
+    struct StatusTexts {
+        uint64_t settings = ~uint64_t{0}; // the m_settingsChanges they were made for
+        int width = -1;
+        QPointF at[6];                    // top left of each text (baseline less the ascent)
+        QStaticText labels[3], running, stopped, elapsed, counter;
+        int64_t elapsedShown = -1;
+        int64_t counterShown = -1;
+    };
+    void PrepareStatusTexts(int w) const;
+    // The block's layers of the last whole redraw: what lies under the status values (the
+    // block's rows of the picture up to the labels) and what the time grid and the curves put
+    // over them (transparent where they draw nothing). A redraw of the block alone puts the
+    // values between the two.
+    void PaintWhole(int w, int h);
+    void PaintStatusBlock(int w);
+
+    uint64_t m_settingsChanges = 0;
+    QImage m_picture;                 // what the last paint showed
+    bool m_statusOnlyPending = false; // Redraw found that only the status block changed
+    PictureKey m_pictureKey;          // what m_picture was drawn for
+    QRect m_block;                    // StatusRect() within the picture, when m_picture was drawn
+    QImage m_under, m_over;
+    mutable StatusTexts m_texts;
+
+    void RenderInto(QImage& image) const;
     void DrawBackground(QPainter& p, int w, int h) const;
     void DrawPercentGrid(QPainter& p, int w, int h) const;
-    void DrawStatusText(QPainter& p, int w) const;
+    void DrawStatusLabels(QPainter& p, int w) const;
+    void DrawStatusValues(QPainter& p, int w) const;
     void DrawTimeGrid(QPainter& p, int w, int h) const;
     void DrawCurve(QPainter& p, int w, int h, const SampleSeries* series, const QColor& colour,
                    int32_t shift) const;

@@ -253,49 +253,117 @@ public:
     }
 };
 
-TEST(GraphRedraw, OnlyTheStatusBlockWhenOnlyTheTimeMoved)
-{
+// A shown graph on a window of its own, with the paint rectangles recorded.
+class GraphRedraw : public ::testing::Test {
+protected:
     QWidget window;
-    window.resize(620, 500);
-    CGraphControl graph(&window);
-    graph.setGeometry(0, 0, 600, 480);
-    SampleSeries run;
-    run.Append(At(0, 100));
-    graph.SetSeries(&run);
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    QCoreApplication::processEvents();
+    CGraphControl graph{&window};
     PaintRecorder recorder;
-    graph.installEventFilter(&recorder);
+    SampleSeries run;
 
-    graph.Redraw(); // the first redraw is always whole
+    void Show(int w, int h)
+    {
+        window.resize(w + 20, h + 20);
+        graph.setGeometry(0, 0, w, h);
+        graph.SetSeries(&run);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        QCoreApplication::processEvents();
+        graph.installEventFilter(&recorder);
+    }
+    QRect Whole() const { return QRect(0, 0, graph.width(), graph.height() - kGraphBottomBand); }
+    QRect Block() const { return graph.StatusRect() & Whole(); }
+    // Redraws and checks that the screen holds the whole picture of the moment.
+    QRect RedrawAndCompare()
+    {
+        graph.Redraw();
+        EXPECT_EQ(graph.Picture(), graph.Render(graph.width(), graph.height() - kGraphBottomBand));
+        return recorder.rects.empty() ? QRect() : recorder.rects.back();
+    }
+};
+
+TEST_F(GraphRedraw, OnlyTheStatusBlockWhenNothingElseChanged)
+{
+    run.Append(At(0, 100));
+    Show(600, 480);
     graph.SetElapsed(1);
-    graph.Redraw();
-    graph.SetElapsed(2);
-    graph.Redraw();
-    run.Append(At(10, 99)); // a sample appended: the curve changes
+    EXPECT_EQ(RedrawAndCompare(), Block());
+    graph.SetRunState(true);
+    EXPECT_EQ(RedrawAndCompare(), Block());
+    run.Append(At(10, 99)); // a sample: the curve changes
     graph.SetElapsed(10);
-    graph.Redraw();
+    EXPECT_EQ(RedrawAndCompare(), Whole());
+    graph.SetElapsed(11);
+    EXPECT_EQ(RedrawAndCompare(), Block());
     graph.ShiftCompare(1);
+    EXPECT_EQ(RedrawAndCompare(), Whole());
+    graph.ShiftCompare(0); // no change at all
+    EXPECT_EQ(RedrawAndCompare(), Block());
+    graph.SetTimeRange(1800);
+    EXPECT_EQ(RedrawAndCompare(), Whole());
+    graph.SetValueMax(50);
+    EXPECT_EQ(RedrawAndCompare(), Whole());
+    graph.resize(500, 400);
+    EXPECT_EQ(RedrawAndCompare(), Whole());
+    for (QEvent::Type change : {QEvent::LanguageChange, QEvent::FontChange,
+                                QEvent::ApplicationFontChange, QEvent::PaletteChange}) {
+        QEvent event(change);
+        QCoreApplication::sendEvent(&graph, &event);
+        EXPECT_EQ(RedrawAndCompare(), Whole()) << change;
+    }
+}
+
+// View data of a second file with as many samples and the same last sample as the one on
+// screen: the curve between them differs and must be drawn.
+TEST_F(GraphRedraw, ASeriesWithTheSameSizeAndLastSampleIsDrawnAgain)
+{
+    run = Line(40);
+    Show(600, 480);
     graph.Redraw();
-    ASSERT_EQ(recorder.rects.size(), 5u);
-    const QRect whole(0, 0, 600, 480 - kGraphBottomBand); // the band below is never drawn
-    EXPECT_EQ(recorder.rects[0], whole);
-    EXPECT_EQ(recorder.rects[1], graph.StatusRect());
-    EXPECT_EQ(recorder.rects[2], graph.StatusRect());
-    EXPECT_EQ(recorder.rects[3], whole);
-    EXPECT_EQ(recorder.rects[4], whole);
-    // What a partial redraw leaves on screen is the whole picture of the moment.
+    SampleSeries second;
+    for (const Sample& s : run)
+        second.Append(At(s.tick, s.tick == 900 ? s.batteryLifePercent : 20));
+    ASSERT_EQ(second.Size(), run.Size());
+    run.Swap(second); // what View data does with the file's samples
+    EXPECT_EQ(RedrawAndCompare(), Whole());
+    // A series filled again with other samples in place, to the same size and last sample.
+    SampleSeries third;
+    for (const Sample& s : second)
+        third.Append(s);
+    run.Clear();
+    for (const Sample& s : third)
+        run.Append(s);
+    EXPECT_EQ(RedrawAndCompare(), Whole());
+    // The compared series in the same way.
+    SampleSeries saved = Line(60);
+    graph.SetCompareSeries(&saved);
+    EXPECT_EQ(RedrawAndCompare(), Whole());
+    saved = Line(50);
+    EXPECT_EQ(RedrawAndCompare(), Whole());
+}
+
+// Every state the block can show, with a time line, the curve and the compared curve crossing
+// it, on a large, a narrow and a low graph: a redraw of the block alone leaves on screen the
+// pixels of a whole redraw.
+TEST_F(GraphRedraw, BlockAloneGivesThePixelsOfAWholeRedraw)
+{
     SampleSeries saved;
     for (int t = 0; t <= 900; t += 10)
-        saved.Append(At(t, 100 - t / 30));
-    graph.SetCompareSeries(&saved);
-    graph.Redraw();
-    for (uint32_t t = 11; t < 20; ++t) {
-        graph.SetElapsed(t);
-        graph.Redraw();
-        ASSERT_EQ(recorder.rects.back(), graph.StatusRect());
-        ASSERT_EQ(graph.Picture(), graph.Render(600, 460)) << t;
+        saved.Append(At(t, 40 + t / 15)); // rises through the block's corner
+    for (const QSize size : {QSize(600, 480), QSize(90, 80), QSize(160, 45)}) {
+        SCOPED_TRACE(size.width());
+        run = Line(40); // its line at tick 810 crosses the block
+        graph.SetCompareSeries(&saved);
+        Show(size.width(), size.height());
+        int blockOnly = 0;
+        for (bool running : {true, false}) {
+            graph.SetRunState(running);
+            for (uint32_t t : {0u, 1u, 9u, 10u, 59u, 60u, 599u, 3599u, 3600u, 86399u, 86400u + 3661u, 99999u}) {
+                graph.SetElapsed(t);
+                blockOnly += RedrawAndCompare() == Block();
+            }
+        }
+        EXPECT_EQ(blockOnly, 24);
     }
 }
 
