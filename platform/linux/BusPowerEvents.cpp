@@ -1,5 +1,6 @@
 #include "platform/linux/BusPowerEvents.h"
 
+#include "platform/linux/ClockSleepPowerEvents.h"
 #include "platform/linux/CompositePowerEvents.h"
 #include "platform/linux/LogindPowerEvents.h"
 #include "platform/linux/SysfsPollPowerEvents.h"
@@ -36,10 +37,13 @@ bool IsNameReachable(const QDBusConnection& bus, const QString& name)
 
 std::unique_ptr<PowerEventSource> MakeStandBySource(const QDBusConnection& bus)
 {
+    // Without logind a sleep is noticed after the fact from the clocks.
     if (!IsNameReachable(bus, QStringLiteral("org.freedesktop.login1")))
-        return nullptr;
+        return std::make_unique<ClockSleepEvents>();
     auto logind = std::make_unique<LogindPowerEvents>(bus);
-    return logind->IsListening() ? std::move(logind) : nullptr;
+    if (logind->IsListening())
+        return logind;
+    return std::make_unique<ClockSleepEvents>();
 }
 
 std::unique_ptr<PowerEventSource> MakeStatusSource(const QDBusConnection& bus, const std::string& sysfsRoot)

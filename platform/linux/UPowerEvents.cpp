@@ -15,11 +15,21 @@ const QString kDeviceInterface = QStringLiteral("org.freedesktop.UPower.Device")
 
 } // namespace
 
+bool IsComputerPowerDevice(const QString& path)
+{
+    // UPower names a device after its kind: line_power_AC, battery_BAT0, DisplayDevice (the
+    // batteries together); a mouse, keyboard or headset is mouse_..., keyboard_..., headset_...
+    if (!path.startsWith(kDevicePathPrefix))
+        return false;
+    const QStringView name = QStringView(path).mid(kDevicePathPrefix.size());
+    return name.startsWith(u"line_power_") || name.startsWith(u"battery_") || name == u"DisplayDevice";
+}
+
 bool IsUPowerStatusChange(const QString& path, const QString& interfaceName, const QStringList& changedNames)
 {
     if (path == kPath && interfaceName == kDaemonInterface)
         return changedNames.contains(QStringLiteral("OnBattery"));
-    if (path.startsWith(kDevicePathPrefix) && interfaceName == kDeviceInterface) {
+    if (IsComputerPowerDevice(path) && interfaceName == kDeviceInterface) {
         static const QStringList kStatusProperties = {QStringLiteral("Online"), QStringLiteral("IsPresent"),
                                                       QStringLiteral("State")};
         for (const QString& name : changedNames) {

@@ -16,8 +16,12 @@ class QDBusMessage;
 
 namespace ampora {
 
-// True when a PropertiesChanged of UPower's object at `path` for `interfaceName` changes
-// something that the power status shows (not the charge level, which UPower updates often).
+// True for the line power and the computer's batteries; false for a peripheral's battery.
+bool IsComputerPowerDevice(const QString& path);
+
+// True when a PropertiesChanged of the daemon or of an IsComputerPowerDevice object for
+// `interfaceName` changes something that the power status shows (not the charge level,
+// which UPower updates often).
 bool IsUPowerStatusChange(const QString& path, const QString& interfaceName, const QStringList& changedNames);
 
 class UPowerEvents : public PowerEventSource {
