@@ -56,7 +56,7 @@ const DialogTemplate kMain{IDD_MAIN, 490, 295, "Voltic", {
     {IDC_TOTAL_CAPACITY_LABEL, K::Label, 16, Row(0) + 2, 58, 8, "Total capacity:"},
     {IDC_CURRENT_CAPACITY_LABEL, K::Label, 16, Row(1) + 2, 58, 8, "Current capacity:"},
     {IDC_VOLT_LABEL, K::Label, 16, Row(2) + 2, 58, 8, "Volt:"},
-    {IDC_BATTERY_SELECTOR, K::ComboListImages, 16, 235, 48, 12, ""},
+    {IDC_BATTERY_SELECTOR, K::ComboListImages, 16, 235, 56, 12, ""},
     {IDC_COMPARE, K::CheckBox, 16, 28, 110, 10, "Compare"},
 }};
 

@@ -421,7 +421,7 @@
     <message>
         <comment>196</comment>
         <source>Nr. Sample:</source>
-        <translation>Messung Nr.:</translation>
+        <translation>Anzahl:</translation>
     </message>
     <message>
         <comment>197</comment>
@@ -431,7 +431,7 @@
     <message>
         <comment>198</comment>
         <source>Stoped</source>
-        <translation>Gestoppt</translation>
+        <translation>Aus</translation>
     </message>
     <message>
         <comment>199</comment>
