@@ -11,7 +11,9 @@
 #include "monitor/BatteryDataFile.h"
 #include "monitor/BatteryLog.h"
 #include "monitor/SampleTexts.h"
+#include "platform/NarrowText.h"
 #include "platform/PowerEvents.h"
+#include "platform/SystemMenu.h"
 #include "resources/DialogTemplate.h"
 #include "resources/ResourceIds.h"
 #include "resources/Resources.h"
@@ -21,6 +23,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDateTime>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -62,11 +65,20 @@ const std::vector<CaptionPair> kCaptionTable{
     {IDS_COMPARE, IDC_COMPARE},
 };
 
+// Qt's clock, which every platform has, rather than the C library's reentrant localtime.
 std::tm LocalNow()
 {
-    const std::time_t now = std::time(nullptr);
+    const QDateTime now = QDateTime::currentDateTime();
     std::tm local{};
-    localtime_r(&now, &local);
+    local.tm_year = now.date().year() - 1900;
+    local.tm_mon = now.date().month() - 1;
+    local.tm_mday = now.date().day();
+    local.tm_hour = now.time().hour();
+    local.tm_min = now.time().minute();
+    local.tm_sec = now.time().second();
+    local.tm_wday = now.date().dayOfWeek() % 7;
+    local.tm_yday = now.date().dayOfYear() - 1;
+    local.tm_isdst = now.isDaylightTime() ? 1 : 0;
     return local;
 }
 
@@ -174,7 +186,12 @@ void CVolticDlg::OnInitDialog()
 
     m_tray = new TrayIcon(this);
 
+    // The system menu gains "About Ampora..."; its Minimize hides into the notification area.
+    m_systemMenu = InstallSystemMenu(this, LoadQString(IDS_ABOUT_BOX), ID_SYSMENU_ABOUT,
+                                     {[this] { OnAbout(); }, [this] { MinimizeToTray(); }});
+
     if (m_events) {
+        m_events->ListenTo(this);
         connect(m_events, &PowerEventSource::aboutToSuspend, this, &CVolticDlg::OnSuspend);
         connect(m_events, &PowerEventSource::powerStatusChanged, this, &CVolticDlg::OnPowerStatusChange);
     }
@@ -199,7 +216,7 @@ void CVolticDlg::PlaceGraph()
 
 void CVolticDlg::FillBatterySelector()
 {
-    m_batteryCtrl.Enumerate(this);
+    m_batteryCtrl.Enumerate(reinterpret_cast<void*>(effectiveWinId()));
     m_batterySelector->clear();
     const int count = m_batteryCtrl.GetBatteryCount();
     for (int i = 0; i < count; ++i)
@@ -261,7 +278,8 @@ void CVolticDlg::OnOK()
             m_graph->SetTimeRange(static_cast<unsigned>(m_runSeconds));
     }
 
-    m_logFile = std::fopen(kLogFileName, "w+");
+    // Binary, so that the rows' CR LF stay CR LF: a text stream on Windows would write CR CR LF.
+    m_logFile = std::fopen(kLogFileName, "w+b");
     if (m_logFile)
         WriteLogHeader(m_logFile, m_batteryCtrl, &m_batteryRecords);
 
@@ -326,15 +344,15 @@ bool CVolticDlg::TakeSample(bool writeRow)
     m_batteryCtrl.GetBatteryTotals(&totals);
 
     const PanelTexts texts = MakePanelTexts(status, totals);
-    m_powerSourceEdit->setText(QString::fromStdString(texts.powerSource));
-    m_batteryStatusEdit->setText(QString::fromStdString(texts.batteryStatus));
-    m_lifeLeftEdit->setText(QString::fromStdString(texts.lifeLeft));
-    m_totalCapacityEdit->setText(QString::fromStdString(texts.totalCapacity));
-    m_currentCapacityEdit->setText(QString::fromStdString(texts.currentCapacity));
-    m_chargeEdit->setText(QString::fromStdString(texts.charge));
-    m_voltEdit->setText(QString::fromStdString(texts.volt));
-    m_timeRemainingEdit->setText(QString::fromStdString(texts.timeRemaining));
-    m_totalTimeEdit->setText(QString::fromStdString(texts.totalTime));
+    m_powerSourceEdit->setText(FromNarrow(texts.powerSource));
+    m_batteryStatusEdit->setText(FromNarrow(texts.batteryStatus));
+    m_lifeLeftEdit->setText(FromNarrow(texts.lifeLeft));
+    m_totalCapacityEdit->setText(FromNarrow(texts.totalCapacity));
+    m_currentCapacityEdit->setText(FromNarrow(texts.currentCapacity));
+    m_chargeEdit->setText(FromNarrow(texts.charge));
+    m_voltEdit->setText(FromNarrow(texts.volt));
+    m_timeRemainingEdit->setText(FromNarrow(texts.timeRemaining));
+    m_totalTimeEdit->setText(FromNarrow(texts.totalTime));
 
     if (writeRow && m_logFile)
         WriteLogRow(m_logFile, BuildLogRow(m_clock(), status, totals));
@@ -557,7 +575,7 @@ void CVolticDlg::OnSuspend()
 void CVolticDlg::OnPowerStatusChange()
 {
     CBatteryCtrl current(m_backends.driver.get());
-    current.Enumerate(this);
+    current.Enumerate(reinterpret_cast<void*>(effectiveWinId()));
     const int oldCount = m_batteryCtrl.GetBatteryCount();
     const int newCount = current.GetBatteryCount();
     if (oldCount != newCount) {

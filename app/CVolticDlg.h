@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <ctime>
 #include <functional>
+#include <memory>
 #include <vector>
 
 class QCheckBox;
@@ -26,6 +27,7 @@ namespace ampora {
 class CGraphControl;
 class PowerEventSource;
 class PowerInformation;
+class SystemMenu;
 class PowerStatusSource;
 class TrayIcon;
 struct Backends;
@@ -144,6 +146,7 @@ private:
     bool m_running = false;
 
     TrayIcon* m_tray = nullptr;
+    std::unique_ptr<SystemMenu> m_systemMenu;
     CGraphControl* m_graph = nullptr;
     Backends& m_backends;
     PowerEventSource* m_events;

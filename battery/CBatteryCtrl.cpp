@@ -1,6 +1,6 @@
 #include "battery/CBatteryCtrl.h"
 
-#include "platform/DriverText.h"
+#include "platform/NarrowText.h"
 
 #include <algorithm>
 #include <array>
@@ -75,12 +75,12 @@ CBatteryCtrl::CBatteryCtrl(BatteryDriver* driver) : m_driver(driver) {}
 
 CBatteryCtrl::~CBatteryCtrl() = default;
 
-void CBatteryCtrl::Enumerate(void* /*ownerWindow*/)
+void CBatteryCtrl::Enumerate(void* ownerWindow)
 {
     m_devicePaths.clear();
     if (!m_driver)
         return;
-    for (const std::string& path : m_driver->ListDevicePaths()) {
+    for (const std::string& path : m_driver->ListDevicePaths(ownerWindow)) {
         if (ProbeDevice(path))
             m_devicePaths.push_back(path);
     }
@@ -207,7 +207,7 @@ int CBatteryCtrl::GetBatteryTotals(BatteryTotals* totals) const
 
 std::string CBatteryCtrl::WideToAnsi(const void* text, uint32_t byteCount)
 {
-    return DriverTextToUtf8(text, byteCount);
+    return DriverTextToNarrow(text, byteCount);
 }
 
 } // namespace ampora

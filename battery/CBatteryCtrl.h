@@ -17,7 +17,7 @@ public:
     virtual ~CBatteryCtrl();
 
     // Replaces the list with the path of every present battery that opens and answers the
-    // tag request. The owner window plays no part outside Windows' device set request.
+    // tag request. The owner window (a native window handle, or null) goes to the driver's listing.
     virtual void Enumerate(void* ownerWindow = nullptr);
 
     // Number of listed paths; 0 before the first Enumerate.
@@ -41,7 +41,8 @@ public:
     bool ProbeDevice(std::string path) const;
 
     // Converts a driver text (UTF-16LE, byteCount bytes; an odd last byte is ignored) to
-    // UTF-8, cut at the first NUL. Invalid UTF-16 (lone surrogates) is dropped.
+    // this platform's narrow text (UTF-8 on Linux, the ANSI code page on Windows), cut at
+    // the first NUL.
     static std::string WideToAnsi(const void* text, uint32_t byteCount);
 
     const std::vector<std::string>& DevicePaths() const { return m_devicePaths; }

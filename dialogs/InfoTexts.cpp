@@ -1,6 +1,7 @@
 #include "dialogs/InfoTexts.h"
 
 #include "monitor/SampleTexts.h"
+#include "platform/NarrowText.h"
 #include "resources/ResourceIds.h"
 #include "resources/StringTable.h"
 
@@ -24,7 +25,7 @@ QString Capacity(int32_t mWh)
 
 QString TextOrNotAvailable(const std::string& text)
 {
-    return text.empty() ? NotAvailable() : QString::fromStdString(text);
+    return text.empty() ? NotAvailable() : FromNarrow(text);
 }
 
 // The stored number without a unit; 0 is unknown.
@@ -79,7 +80,7 @@ QString EstimatedTimeText(int32_t estimatedTime)
 {
     if (estimatedTime == kUnknownValue)
         return NotAvailable();
-    return QString::fromStdString(DurationText(static_cast<uint32_t>(estimatedTime)));
+    return FromNarrow(DurationText(static_cast<uint32_t>(estimatedTime)));
 }
 
 QString ManufactureDateText(int32_t day, int32_t month, int32_t year)
@@ -106,7 +107,7 @@ std::vector<FieldText> BatteryInfoFieldTexts(const BatteryRecord& r)
         {IDC_BI_CRITICAL_BIAS, Number(r.criticalBias)},
         {IDC_BI_ALERT_LEVELS, AlertLevelsText(r.defaultAlert1, r.defaultAlert2)},
         {IDC_BI_CHARGE_CYCLES, CycleCountText(r.cycleCount)},
-        {IDC_BI_CHEMISTRY, QString::fromStdString(r.chemistry)},
+        {IDC_BI_CHEMISTRY, FromNarrow(r.chemistry)},
         {IDC_BI_RECHARGEABLE, YesNoText(r.technology != 0)},
         {IDC_BI_MANUFACTURE_DATE,
          ManufactureDateText(r.manufactureDay, r.manufactureMonth, r.manufactureYear)},

@@ -1,27 +1,37 @@
 #include "monitor/SampleTexts.h"
 
 #include "monitor/TextFormat.h"
+#include "platform/NarrowText.h"
 #include "resources/ResourceIds.h"
 #include "resources/StringTable.h"
 
 namespace ampora {
+namespace {
+
+// The panel, the log and the graph show these as narrow texts of this platform.
+std::string NarrowString(int id)
+{
+    return ToNarrow(LoadQString(id));
+}
+
+} // namespace
 
 std::string PowerSourceText(uint8_t acLineStatus)
 {
     switch (acLineStatus) {
     case 0:
-        return LoadString(IDS_BATTERY);
+        return NarrowString(IDS_BATTERY);
     case 1:
-        return LoadString(IDS_AC_LINE);
+        return NarrowString(IDS_AC_LINE);
     default:
-        return LoadString(IDS_UNKNOWN);
+        return NarrowString(IDS_UNKNOWN);
     }
 }
 
 std::string BatteryStatusText(uint8_t batteryFlag)
 {
     if (batteryFlag == 0 || batteryFlag == BATTERY_FLAG_UNKNOWN)
-        return LoadString(IDS_UNKNOWN);
+        return NarrowString(IDS_UNKNOWN);
 
     static constexpr struct {
         uint8_t bit;
@@ -39,7 +49,7 @@ std::string BatteryStatusText(uint8_t batteryFlag)
             continue;
         if (!text.empty())
             text += ' ';
-        text += LoadString(word.id);
+        text += NarrowString(word.id);
     }
     return text;
 }
@@ -51,7 +61,7 @@ std::string LifePercentText(uint8_t lifePercent)
 
 std::string CapacityText(int32_t capacity)
 {
-    return capacity == kUnknownValue ? LoadString(IDS_NOT_AVAILABLE) : FormatText("%d mW/H", capacity);
+    return capacity == kUnknownValue ? NarrowString(IDS_NOT_AVAILABLE) : FormatText("%d mW/H", capacity);
 }
 
 bool RateIsShown(int32_t rate, int32_t fullChargedCapacity)
@@ -67,12 +77,12 @@ bool RateIsShown(int32_t rate, int32_t fullChargedCapacity)
 std::string RateText(int32_t rate, int32_t fullChargedCapacity)
 {
     return RateIsShown(rate, fullChargedCapacity) ? FormatText("%d mW/H", rate)
-                                                  : LoadString(IDS_NOT_AVAILABLE);
+                                                  : NarrowString(IDS_NOT_AVAILABLE);
 }
 
 std::string VoltageText(int32_t voltage)
 {
-    return voltage == kUnknownValue ? LoadString(IDS_NOT_AVAILABLE) : FormatText("%d mV", voltage);
+    return voltage == kUnknownValue ? NarrowString(IDS_NOT_AVAILABLE) : FormatText("%d mV", voltage);
 }
 
 std::string DurationText(uint32_t seconds)
@@ -86,7 +96,7 @@ std::string DurationText(uint32_t seconds)
 
 std::string TimeRemainingText(uint32_t batteryLifeTime)
 {
-    return batteryLifeTime == kUnknownLifeTime ? LoadString(IDS_NOT_AVAILABLE) : DurationText(batteryLifeTime);
+    return batteryLifeTime == kUnknownLifeTime ? NarrowString(IDS_NOT_AVAILABLE) : DurationText(batteryLifeTime);
 }
 
 std::string TotalTimeText(uint32_t batteryFullLifeTime, uint32_t batteryLifeTime,
@@ -96,7 +106,7 @@ std::string TotalTimeText(uint32_t batteryFullLifeTime, uint32_t batteryLifeTime
         return DurationText(batteryFullLifeTime);
     if (batteryLifeTime != kUnknownLifeTime && batteryLifePercent != 0)
         return DurationText(batteryLifeTime * 100u / batteryLifePercent);
-    return LoadString(IDS_NOT_AVAILABLE);
+    return NarrowString(IDS_NOT_AVAILABLE);
 }
 
 PanelTexts MakePanelTexts(const SystemPowerStatus& status, const BatteryTotals& totals)

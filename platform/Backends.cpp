@@ -5,10 +5,9 @@
 #include <cstdlib>
 
 // The only place that picks a platform: Windows' driver back end, or sysfs elsewhere.
+#include "platform/linux/SysfsBackend.h"
 #ifdef _WIN32
 #include "platform/win32/Win32Backend.h"
-#else
-#include "platform/linux/SysfsBackend.h"
 #endif
 
 namespace ampora {
@@ -31,16 +30,21 @@ Backends MakeBackends(BackendKind kind, FakeBackend* fake)
         return backends;
     }
 #ifdef _WIN32
-    backends.driver = MakeWin32BatteryDriver();
-    backends.powerStatus = MakeWin32PowerStatus();
-    backends.powerInformation = MakeWin32PowerInformation();
-#else
+    // On Windows a power-supply tree in the Linux layout stands in for the machine only when
+    // one is named: the demo battery and the tests under Wine use it.
+    const char* named = std::getenv("AMPORA_SYSFS_ROOT");
+    if (!named || !*named) {
+        backends.driver = MakeWin32BatteryDriver();
+        backends.powerStatus = MakeWin32PowerStatus();
+        backends.powerInformation = MakeWin32PowerInformation();
+        return backends;
+    }
+#endif
     const std::string root = SysfsRoot();
     const std::shared_ptr<SysfsReadings> readings = MakeSysfsReadings(root);
     backends.driver = MakeSysfsBatteryDriver(readings);
     backends.powerStatus = MakeSysfsPowerStatus(readings);
     backends.powerInformation = MakeSysfsPowerInformation(root);
-#endif
     return backends;
 }
 

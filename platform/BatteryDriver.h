@@ -83,8 +83,10 @@ public:
 class BatteryDriver {
 public:
     virtual ~BatteryDriver() = default;
-    // Device paths of the battery interfaces present now, in the system's order.
-    virtual std::vector<std::string> ListDevicePaths() = 0;
+    // Device paths of the battery interfaces present now, in the system's order. The owner
+    // window (a native window handle, or null) is the parent of any window the system shows
+    // while it lists the devices; only Windows' device set request takes it.
+    virtual std::vector<std::string> ListDevicePaths(void* ownerWindow = nullptr) = 0;
     // Opens a device; null when it cannot be opened now.
     virtual std::unique_ptr<BatteryDevice> Open(const std::string& path) = 0;
 

@@ -4,6 +4,8 @@
 // poll where no bus is reachable, WM_POWERBROADCAST on Windows, and a fake for tests.
 #include <QObject>
 
+class QWidget;
+
 namespace ampora {
 
 class PowerEventSource : public QObject {
@@ -15,6 +17,11 @@ public:
     // Called by the main dialog once the run has been stopped and the log closed after
     // aboutToSuspend: a source that holds the system's sleep back may let it go now.
     virtual void SuspendHandled() {}
+
+    // The main dialog, once it exists: a source that reads the messages of a window (Windows'
+    // power broadcasts) reads that dialog's from then on. The dialog outlives the call's effect
+    // only while it lives; sources without windows ignore it.
+    virtual void ListenTo(QWidget* /*window*/) {}
 
 signals:
     void aboutToSuspend();

@@ -1,8 +1,9 @@
 #pragma once
 // Every number of the resource set, named once: dialog templates (IDD_), their controls
-// (IDC_), the tray menu's commands (ID_TRAY_), the icon and the menu (IDI_, IDR_) and the
-// string table (IDS_). A translation module uses the same numbers, so they never change.
-// The code uses the names; the templates, the string table and the tests hold the numbers.
+// (IDC_), the tray menu's commands (ID_TRAY_), the system menu's item (ID_SYSMENU_), the
+// icon and the menu (IDI_, IDR_) and the string table (IDS_). A translation module uses the
+// same numbers, so they never change. The code uses the names; the templates, the string
+// table and the tests hold the numbers.
 
 namespace ampora {
 
@@ -147,6 +148,12 @@ enum : int {
     ID_TRAY_START = 32773,
     ID_TRAY_BATTERY_INFO = 32775,
     ID_TRAY_SYSTEM_INFO = 32776,
+};
+
+// The main dialog's item in the system menu (the system keeps the low four bits of a system
+// command for itself, so the number is a multiple of 16).
+enum : int {
+    ID_SYSMENU_ABOUT = 0x0010,
 };
 
 // The string table.

@@ -60,7 +60,7 @@ private:
 class FakeBatteryDriver final : public BatteryDriver {
 public:
     explicit FakeBatteryDriver(FakeBackend* fake) : m_fake(fake) {}
-    std::vector<std::string> ListDevicePaths() override { return m_fake->ListDevicePaths(); }
+    std::vector<std::string> ListDevicePaths(void*) override { return m_fake->ListDevicePaths(); }
     std::unique_ptr<BatteryDevice> Open(const std::string& path) override
     {
         const FakeBattery* battery = m_fake->OpenBattery(path);

@@ -127,7 +127,7 @@ class SysfsBatteryDriver final : public BatteryDriver {
 public:
     explicit SysfsBatteryDriver(std::shared_ptr<SysfsReadings> readings) : m_readings(std::move(readings)) {}
 
-    std::vector<std::string> ListDevicePaths() override
+    std::vector<std::string> ListDevicePaths(void*) override
     {
         std::vector<std::string> paths;
         const std::shared_ptr<const SupplySnapshot> snapshot = m_readings->Snapshot();

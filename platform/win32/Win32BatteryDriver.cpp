@@ -154,10 +154,10 @@ std::optional<std::string> DevicePathOf(HDEVINFO set, SP_DEVICE_INTERFACE_DATA* 
 
 class Win32BatteryDriver final : public BatteryDriver {
 public:
-    std::vector<std::string> ListDevicePaths() override
+    std::vector<std::string> ListDevicePaths(void* ownerWindow) override
     {
         std::vector<std::string> paths;
-        HDEVINFO set = SetupDiGetClassDevsA(&GUID_DEVICE_BATTERY, nullptr, nullptr,
+        HDEVINFO set = SetupDiGetClassDevsA(&GUID_DEVICE_BATTERY, nullptr, static_cast<HWND>(ownerWindow),
                                             DIGCF_PRESENT | DIGCF_DEVICEINTERFACE);
         if (set == INVALID_HANDLE_VALUE)
             return paths;

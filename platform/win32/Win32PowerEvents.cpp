@@ -21,11 +21,20 @@ Win32PowerEvents::Win32PowerEvents(QObject* parent) : PowerEventSource(parent)
 // The filter base takes itself out of the application first.
 Win32PowerEvents::~Win32PowerEvents() = default;
 
+void Win32PowerEvents::ListenTo(QWidget* window)
+{
+    m_window = window;
+    if (window)
+        m_ownWindow.reset();
+}
+
 WId Win32PowerEvents::ListeningWindow() const
 {
+    // effectiveWinId does not create a native window that does not exist yet.
+    if (m_window)
+        return m_window->window()->effectiveWinId();
     if (m_ownWindow)
         return m_ownWindow->winId();
-    // effectiveWinId does not create a native window that does not exist yet.
     const auto* widget = qobject_cast<const QWidget*>(parent());
     return widget ? widget->window()->effectiveWinId() : 0;
 }

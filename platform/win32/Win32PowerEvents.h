@@ -3,6 +3,8 @@
 #include "platform/PowerEvents.h"
 
 #include <QAbstractNativeEventFilter>
+#include <QPointer>
+#include <QWidget>
 #include <QWindow>
 
 #include <memory>
@@ -11,8 +13,9 @@ namespace ampora {
 
 // A native event filter sees the messages of every window of the application, and each
 // top-level window (the tray icon's hidden one too) gets its own copy of a broadcast. So one
-// window's copies count: those of the parent widget's top-level window (the main dialog),
-// or, without a widget parent, those of a hidden window of the source's own. The signals
+// window's copies count: those of the main dialog once ListenTo named it, else those of the
+// parent widget's top-level window, or, without a widget parent, of a hidden window of the
+// source's own. The signals
 // are emitted before the message is passed on, which it always is. Needs a QGuiApplication.
 class Win32PowerEvents final : public PowerEventSource, public QAbstractNativeEventFilter {
     Q_OBJECT
@@ -21,11 +24,14 @@ public:
     ~Win32PowerEvents() override;
 
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
+    // From now on the copies of `window`'s top-level window count; the hidden window goes.
+    void ListenTo(QWidget* window) override;
 
 private:
     WId ListeningWindow() const;
 
     std::unique_ptr<QWindow> m_ownWindow;
+    QPointer<QWidget> m_window;
 };
 
 // parent: the main dialog, or null.

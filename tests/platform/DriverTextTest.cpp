@@ -18,12 +18,13 @@ struct WideCase {
     std::string expected;
 };
 
+// The UTF-8 conversion of Linux' narrow texts (Windows' ANSI one is tested on Windows).
 class WideToAnsiTest : public ::testing::TestWithParam<WideCase> {};
 
 TEST_P(WideToAnsiTest, Converts)
 {
     const WideCase& c = GetParam();
-    EXPECT_EQ(CBatteryCtrl::WideToAnsi(c.bytes.data(), c.byteCount), c.expected);
+    EXPECT_EQ(DriverTextToUtf8(c.bytes.data(), c.byteCount), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -1,0 +1,63 @@
+# The Windows program as it ships: what windeployqt would put beside ampora.exe (the Qt
+# libraries, the platform, style and icon plugins, the MinGW runtime) is copied into the build
+# folder, so the program and the tests start from there, and `windows_package` zips that folder.
+set(ampora_qt_plugins
+  Qt6::QWindowsIntegrationPlugin platforms
+  Qt6::QOffscreenIntegrationPlugin platforms
+  Qt6::QWindowsVistaStylePlugin styles
+  Qt6::QICOPlugin imageformats)
+
+set(deploy_commands "")
+foreach(lib Qt6::Core Qt6::Gui Qt6::Widgets)
+  list(APPEND deploy_commands COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:${lib}> ${CMAKE_BINARY_DIR})
+endforeach()
+if(AMPORA_BUILD_TESTS)
+  find_package(Qt6 REQUIRED COMPONENTS Test)
+  list(APPEND deploy_commands COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:Qt6::Test> ${CMAKE_BINARY_DIR})
+endif()
+while(ampora_qt_plugins)
+  list(POP_FRONT ampora_qt_plugins plugin folder)
+  list(APPEND deploy_commands
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/${folder}
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:${plugin}> ${CMAKE_BINARY_DIR}/${folder})
+endwhile()
+
+# The compiler's own runtime libraries, wherever this compiler keeps them. (With MSVC, run
+# windeployqt, which knows its runtime; there is no package target then.)
+if(NOT MINGW)
+  add_custom_target(windows_deploy ALL ${deploy_commands} VERBATIM)
+  add_dependencies(ampora windows_deploy)
+  return()
+endif()
+foreach(runtime libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
+  execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${runtime}
+    OUTPUT_VARIABLE runtime_path OUTPUT_STRIP_TRAILING_WHITESPACE)
+  if(NOT IS_ABSOLUTE "${runtime_path}" OR NOT EXISTS "${runtime_path}")
+    message(FATAL_ERROR "The MinGW runtime library ${runtime} was not found")
+  endif()
+  list(APPEND deploy_commands COMMAND ${CMAKE_COMMAND} -E copy_if_different ${runtime_path} ${CMAKE_BINARY_DIR})
+endforeach()
+
+add_custom_target(windows_deploy ALL ${deploy_commands} VERBATIM)
+add_dependencies(ampora windows_deploy)
+
+# The package: ampora-<version>-win64.zip with the program, its libraries and plugins, the
+# help file and the German translation in translations/de (copy it beside ampora.exe to use it).
+set(ampora_package ${CMAKE_BINARY_DIR}/ampora-${PROJECT_VERSION}-win64.zip)
+set(package_dir ${CMAKE_BINARY_DIR}/package/Ampora)
+add_custom_target(windows_package
+  COMMAND ${CMAKE_COMMAND} -E rm -rf ${CMAKE_BINARY_DIR}/package
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${package_dir}/translations/de
+  COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:ampora> $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui>
+          $<TARGET_FILE:Qt6::Widgets> ${CMAKE_BINARY_DIR}/HelpBattery.hlp ${package_dir}
+  COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_BINARY_DIR}/platforms ${package_dir}/platforms
+  COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_BINARY_DIR}/styles ${package_dir}/styles
+  COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_BINARY_DIR}/imageformats ${package_dir}/imageformats
+  COMMAND ${CMAKE_COMMAND} -E chdir ${CMAKE_BINARY_DIR} ${CMAKE_COMMAND} -E copy libstdc++-6.dll libgcc_s_seh-1.dll
+          libwinpthread-1.dll ${package_dir}
+  COMMAND ${CMAKE_COMMAND} -E copy ${AMPORA_TRANSLATION_MODULE} ${package_dir}/translations/de
+  COMMAND ${CMAKE_COMMAND} -E rm -f ${package_dir}/platforms/qoffscreen.dll
+  COMMAND ${CMAKE_COMMAND} -E chdir ${CMAKE_BINARY_DIR}/package ${CMAKE_COMMAND} -E tar cf ${ampora_package} --format=zip Ampora
+  DEPENDS ampora windows_deploy translations
+  BYPRODUCTS ${ampora_package}
+  VERBATIM)
