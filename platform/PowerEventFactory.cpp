@@ -5,6 +5,7 @@
 #else
 #include "platform/Backends.h"
 #include "platform/linux/BusPowerEvents.h"
+#include "platform/linux/UdevPowerEvents.h"
 
 #include <QDBusConnection>
 #endif
@@ -17,7 +18,13 @@ std::unique_ptr<PowerEventSource> MakePowerEventSource()
     // Without a parent it listens on a hidden window of its own, and the caller owns it.
     return std::unique_ptr<PowerEventSource>(MakeWin32PowerEvents(nullptr));
 #else
-    return MakeBusPowerEventSource(QDBusConnection::systemBus(), SysfsRoot());
+    const std::string root = SysfsRoot();
+    // A tree named by AMPORA_SYSFS_ROOT (tests, the demo) is not the machine the kernel's
+    // uevents are about: it is polled.
+    KernelEventsFactory kernelEvents;
+    if (root == "/sys")
+        kernelEvents = [root]() -> std::unique_ptr<PowerEventSource> { return UdevPowerEvents::Create(root); };
+    return MakeBusPowerEventSource(QDBusConnection::systemBus(), root, kernelEvents);
 #endif
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 // Chooses the power-event source of this platform: on Linux logind (stand-by) and UPower
-// (power status) on the system bus, with a light poll of the sysfs tree for the power status
-// where UPower cannot be reached; on Windows the power broadcasts.
+// (power status) on the system bus; where UPower cannot be reached, the kernel's power-supply
+// uevents through libudev, and a light poll of the sysfs tree only where those cannot be had
+// either (or the tree is a stand-in named by AMPORA_SYSFS_ROOT); on Windows the power
+// broadcasts.
 #include "platform/PowerEvents.h"
 
 #include <memory>
@@ -9,7 +11,7 @@
 namespace ampora {
 
 // The source of this platform; never null. On Linux: MakeBusPowerEventSource on the system
-// bus with the sysfs root in force. The caller owns it.
+// bus with the sysfs root in force, and the uevent source for /sys only. The caller owns it.
 std::unique_ptr<PowerEventSource> MakePowerEventSource();
 
 } // namespace ampora

@@ -1,7 +1,8 @@
 #pragma once
 // Power events: "about to enter stand-by" and "power status changed", delivered as Qt
-// signals on the user-interface thread. Sources: logind/UPower on the system bus, a sysfs
-// poll where no bus is reachable, WM_POWERBROADCAST on Windows, and a fake for tests.
+// signals on the user-interface thread. Sources: logind/UPower on the system bus, the
+// kernel's power-supply uevents where no bus is reachable, a sysfs poll where those cannot be
+// had either, WM_POWERBROADCAST on Windows, and a fake for tests.
 #include <QObject>
 
 class QWidget;

@@ -46,21 +46,27 @@ std::unique_ptr<PowerEventSource> MakeStandBySource(const QDBusConnection& bus)
     return std::make_unique<ClockSleepEvents>();
 }
 
-std::unique_ptr<PowerEventSource> MakeStatusSource(const QDBusConnection& bus, const std::string& sysfsRoot)
+std::unique_ptr<PowerEventSource> MakeStatusSource(const QDBusConnection& bus, const std::string& sysfsRoot,
+                                                   const KernelEventsFactory& kernelEvents)
 {
     if (IsNameReachable(bus, QStringLiteral("org.freedesktop.UPower"))) {
         auto upower = std::make_unique<UPowerEvents>(bus);
         if (upower->IsListening())
             return upower;
     }
+    if (kernelEvents) {
+        if (std::unique_ptr<PowerEventSource> kernel = kernelEvents())
+            return kernel;
+    }
     return std::make_unique<SysfsPollPowerEvents>(sysfsRoot);
 }
 
 } // namespace
 
-std::unique_ptr<PowerEventSource> MakeBusPowerEventSource(const QDBusConnection& bus, const std::string& sysfsRoot)
+std::unique_ptr<PowerEventSource> MakeBusPowerEventSource(const QDBusConnection& bus, const std::string& sysfsRoot,
+                                                          const KernelEventsFactory& kernelEvents)
 {
-    return std::make_unique<CompositePowerEvents>(MakeStandBySource(bus), MakeStatusSource(bus, sysfsRoot));
+    return std::make_unique<CompositePowerEvents>(MakeStandBySource(bus), MakeStatusSource(bus, sysfsRoot, kernelEvents));
 }
 
 } // namespace ampora

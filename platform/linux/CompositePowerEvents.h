@@ -1,6 +1,6 @@
 #pragma once
 // One source made of two: stand-by comes from one (logind), power status changes from the
-// other (UPower or the sysfs poll). Either may be missing. Both signals of both parts are
+// other (UPower, the kernel's uevents or the sysfs poll). Either may be missing. Both signals of both parts are
 // passed on, and SuspendHandled reaches both.
 #include "platform/PowerEvents.h"
 

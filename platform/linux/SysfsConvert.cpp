@@ -310,12 +310,16 @@ bool IsPresent(const SupplyAttributes& battery)
     return Number(battery, "present") != 0;
 }
 
+bool IsPowerSourceType(std::string_view type)
+{
+    return type == "Mains" || type == "USB" || type.starts_with("USB_") || type == "Wireless" || type == "BrickID";
+}
+
 SupplyRole ClassifySupply(const SupplyAttributes& supply)
 {
     const std::string type = Text(supply, "type");
     const bool battery = type == "Battery";
-    const bool source = type == "Mains" || type == "USB" || type.starts_with("USB_") || type == "Wireless" ||
-                        type == "BrickID";
+    const bool source = IsPowerSourceType(type);
     if ((!battery && !source) || Text(supply, "scope") == "Device")
         return SupplyRole::Ignored;
     if (battery)

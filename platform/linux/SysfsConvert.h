@@ -30,6 +30,10 @@ enum class SupplyRole {
 // False only for `present` = 0.
 bool IsPresent(const SupplyAttributes& battery);
 
+// The kinds of `type` (whitespace stripped) that can feed the computer: Mains, USB (and its
+// USB_ kinds), Wireless, BrickID.
+bool IsPowerSourceType(std::string_view type);
+
 // Reads `type`, then `scope`, then (for a power source only) `online`; nothing else.
 SupplyRole ClassifySupply(const SupplyAttributes& supply);
 

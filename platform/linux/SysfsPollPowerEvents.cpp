@@ -18,6 +18,11 @@ PowerSupplyState PowerSupplyStateOf(const std::vector<SupplyAttributes>& supplie
     return state;
 }
 
+PowerSupplyState ReadPowerSupplyState(const std::string& root, ChargeVoltages* voltages)
+{
+    return PowerSupplyStateOf(ReadAllSupplies(root).value_or(std::vector<SupplyAttributes>{}), voltages);
+}
+
 SysfsPollPowerEvents::SysfsPollPowerEvents(std::string root, std::chrono::milliseconds interval, QObject* parent)
     : PowerEventSource(parent), m_root(std::move(root)), m_state(ReadState())
 {
@@ -39,8 +44,7 @@ void SysfsPollPowerEvents::PollNow()
 
 PowerSupplyState SysfsPollPowerEvents::ReadState() const
 {
-    // A tree that cannot be listed has no supplies, as a machine without them would.
-    return PowerSupplyStateOf(ReadAllSupplies(m_root).value_or(std::vector<SupplyAttributes>{}), &m_voltages);
+    return ReadPowerSupplyState(m_root, &m_voltages);
 }
 
 } // namespace ampora

@@ -29,6 +29,10 @@ struct PowerSupplyState {
 PowerSupplyState PowerSupplyStateOf(const std::vector<SupplyAttributes>& supplies,
                                     ChargeVoltages* voltages = nullptr);
 
+// PowerSupplyStateOf the tree at <root>/class/power_supply as it is now, read lazily (so only
+// what the comparison needs); a tree that cannot be listed has no supplies.
+PowerSupplyState ReadPowerSupplyState(const std::string& root, ChargeVoltages* voltages);
+
 class SysfsPollPowerEvents : public PowerEventSource {
     Q_OBJECT
 public:
