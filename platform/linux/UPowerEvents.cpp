@@ -1,7 +1,10 @@
 #include "platform/linux/UPowerEvents.h"
 
 #include <QDBusMessage>
+#include <QDBusObjectPath>
 #include <QDBusPendingCall>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
 
 namespace ampora {
 
@@ -12,30 +15,40 @@ const QString kPath = QStringLiteral("/org/freedesktop/UPower");
 const QString kDevicePathPrefix = QStringLiteral("/org/freedesktop/UPower/devices/");
 const QString kDaemonInterface = QStringLiteral("org.freedesktop.UPower");
 const QString kDeviceInterface = QStringLiteral("org.freedesktop.UPower.Device");
+const QString kPropertiesInterface = QStringLiteral("org.freedesktop.DBus.Properties");
+
+constexpr uint kLinePower = 1;
+constexpr uint kBattery = 2;
 
 } // namespace
 
-bool IsComputerPowerDevice(const QString& path)
+std::optional<bool> IsComputerPowerDevice(const QVariantMap& deviceProperties)
 {
-    // UPower names a device after its kind: line_power_AC, battery_BAT0, DisplayDevice (the
-    // batteries together); a mouse, keyboard or headset is mouse_..., keyboard_..., headset_...
+    const QVariant type = deviceProperties.value(QStringLiteral("Type"));
+    const QVariant powerSupply = deviceProperties.value(QStringLiteral("PowerSupply"));
+    if (!type.isValid() || !type.canConvert<uint>() || powerSupply.metaType().id() != QMetaType::Bool)
+        return std::nullopt;
+    const uint kind = type.toUInt();
+    return (kind == kLinePower || kind == kBattery) && powerSupply.toBool();
+}
+
+bool IsComputerPowerDevicePath(const QString& path)
+{
     if (!path.startsWith(kDevicePathPrefix))
         return false;
     const QStringView name = QStringView(path).mid(kDevicePathPrefix.size());
     return name.startsWith(u"line_power_") || name.startsWith(u"battery_") || name == u"DisplayDevice";
 }
 
-bool IsUPowerStatusChange(const QString& path, const QString& interfaceName, const QStringList& changedNames)
+bool IsDeviceStatusChange(const QString& interfaceName, const QStringList& changedNames)
 {
-    if (path == kPath && interfaceName == kDaemonInterface)
-        return changedNames.contains(QStringLiteral("OnBattery"));
-    if (IsComputerPowerDevice(path) && interfaceName == kDeviceInterface) {
-        static const QStringList kStatusProperties = {QStringLiteral("Online"), QStringLiteral("IsPresent"),
-                                                      QStringLiteral("State")};
-        for (const QString& name : changedNames) {
-            if (kStatusProperties.contains(name))
-                return true;
-        }
+    if (interfaceName != kDeviceInterface)
+        return false;
+    static const QStringList kStatusProperties = {QStringLiteral("Online"), QStringLiteral("IsPresent"),
+                                                  QStringLiteral("State")};
+    for (const QString& name : changedNames) {
+        if (kStatusProperties.contains(name))
+            return true;
     }
     return false;
 }
@@ -47,31 +60,112 @@ UPowerEvents::UPowerEvents(const QDBusConnection& bus, std::chrono::milliseconds
     m_coalesce.setInterval(coalesce);
     connect(&m_coalesce, &QTimer::timeout, this, &PowerEventSource::powerStatusChanged);
 
+    // QtDBus matches a slot's argument types by name, which a type knows only once registered.
+    qRegisterMetaType<QDBusObjectPath>();
     // Naming the service makes QtDBus accept the signals only from the name's owner; the
     // empty path takes PropertiesChanged of the daemon and of every device.
     const bool added = m_bus.connect(kService, kPath, kDaemonInterface, QStringLiteral("DeviceAdded"), this,
-                                     SLOT(OnDeviceAddedOrRemoved()));
+                                     SLOT(OnDeviceAdded(QDBusObjectPath)));
     const bool removed = m_bus.connect(kService, kPath, kDaemonInterface, QStringLiteral("DeviceRemoved"), this,
-                                       SLOT(OnDeviceAddedOrRemoved()));
-    const bool properties = m_bus.connect(kService, QString(), QStringLiteral("org.freedesktop.DBus.Properties"),
-                                          QStringLiteral("PropertiesChanged"), this,
+                                       SLOT(OnDeviceRemoved(QDBusObjectPath)));
+    const bool properties = m_bus.connect(kService, QString(), kPropertiesInterface, QStringLiteral("PropertiesChanged"),
+                                          this,
                                           SLOT(OnPropertiesChanged(QString, QVariantMap, QStringList, QDBusMessage)));
     m_listening = added && removed && properties;
 
-    // Where UPower is started on demand, signals alone would never start it; any call does.
-    m_bus.asyncCall(QDBusMessage::createMethodCall(kService, kPath, QStringLiteral("org.freedesktop.DBus.Peer"),
-                                                   QStringLiteral("Ping")));
+    // Learning the devices now keeps their first change from waiting for the answer, and lets
+    // a removal be judged after the device is gone. Where UPower is started on demand, this
+    // call is also what starts it: signals alone never would.
+    auto* list = new QDBusPendingCallWatcher(
+        m_bus.asyncCall(QDBusMessage::createMethodCall(kService, kPath, kDaemonInterface,
+                                                       QStringLiteral("EnumerateDevices"))),
+        this);
+    connect(list, &QDBusPendingCallWatcher::finished, this, &UPowerEvents::OnDeviceList);
 }
 
-void UPowerEvents::OnDeviceAddedOrRemoved()
+void UPowerEvents::OnDeviceList(QDBusPendingCallWatcher* answer)
 {
-    NoteChange();
+    const QDBusPendingReply<QList<QDBusObjectPath>> reply = *answer;
+    answer->deleteLater();
+    if (!reply.isValid())
+        return;
+    for (const QDBusObjectPath& device : reply.value()) {
+        if (!m_computerDevice.contains(device.path()) && !m_asking.contains(device.path()))
+            AskKind(device.path(), false);
+    }
+}
+
+void UPowerEvents::OnDeviceAdded(const QDBusObjectPath& device)
+{
+    // A path can come back for another device.
+    m_computerDevice.remove(device.path());
+    NoteDeviceChange(device.path());
+}
+
+void UPowerEvents::OnDeviceRemoved(const QDBusObjectPath& device)
+{
+    const QString path = device.path();
+    if (const auto known = m_computerDevice.constFind(path); known != m_computerDevice.constEnd()) {
+        const bool computer = *known;
+        m_computerDevice.remove(path);
+        if (computer)
+            NoteChange();
+    } else if (m_asking.contains(path)) {
+        m_asking[path] = true;
+    } else if (IsComputerPowerDevicePath(path)) {
+        NoteChange();
+    }
 }
 
 void UPowerEvents::OnPropertiesChanged(const QString& interfaceName, const QVariantMap& changed,
                                        const QStringList& invalidated, const QDBusMessage& message)
 {
-    if (IsUPowerStatusChange(message.path(), interfaceName, changed.keys() + invalidated))
+    const QStringList names = changed.keys() + invalidated;
+    if (message.path() == kPath) {
+        if (interfaceName == kDaemonInterface && names.contains(QStringLiteral("OnBattery")))
+            NoteChange();
+        return;
+    }
+    if (message.path().startsWith(kDevicePathPrefix) && IsDeviceStatusChange(interfaceName, names))
+        NoteDeviceChange(message.path());
+}
+
+void UPowerEvents::NoteDeviceChange(const QString& path)
+{
+    if (const auto known = m_computerDevice.constFind(path); known != m_computerDevice.constEnd()) {
+        if (*known)
+            NoteChange();
+        return;
+    }
+    if (m_asking.contains(path))
+        m_asking[path] = true;
+    else
+        AskKind(path, true);
+}
+
+void UPowerEvents::AskKind(const QString& path, bool changed)
+{
+    m_asking.insert(path, changed);
+    QDBusMessage getAll = QDBusMessage::createMethodCall(kService, path, kPropertiesInterface, QStringLiteral("GetAll"));
+    getAll << kDeviceInterface;
+    auto* answer = new QDBusPendingCallWatcher(m_bus.asyncCall(getAll), this);
+    connect(answer, &QDBusPendingCallWatcher::finished, this,
+            [this, path](QDBusPendingCallWatcher* watcher) { OnKindAnswer(path, watcher); });
+}
+
+void UPowerEvents::OnKindAnswer(const QString& path, QDBusPendingCallWatcher* answer)
+{
+    const QDBusPendingReply<QVariantMap> reply = *answer;
+    answer->deleteLater();
+    std::optional<bool> computer;
+    if (reply.isValid())
+        computer = IsComputerPowerDevice(reply.value());
+    const bool isComputer = computer.value_or(IsComputerPowerDevicePath(path));
+    const bool changed = m_asking.take(path);
+    // A device already gone is not kept: its path may come back for another one.
+    if (computer)
+        m_computerDevice.insert(path, isComputer);
+    if (changed && isComputer)
         NoteChange();
 }
 

@@ -1,28 +1,41 @@
 #pragma once
-// Power status changes from UPower on the system bus: a device added or removed, the daemon's
-// OnBattery, or a device's Online, IsPresent or State changing. One plug of the adapter makes
-// UPower send several of these at once, so a burst becomes one powerStatusChanged, sent
+// Power status changes from UPower on the system bus: the daemon's OnBattery, and for the
+// computer's own supplies only, a device added or removed or its Online, IsPresent or State
+// changing. Whether a device is the computer's is its own say: its Type (line power or
+// battery) and PowerSupply properties, asked once per device path (asynchronously, for every
+// device at start and for each new path as it shows up) and kept. One plug of the adapter
+// makes UPower send several signals at once, so a burst becomes one powerStatusChanged, sent
 // `coalesce` after its first signal. It never reports stand-by.
 #include "platform/PowerEvents.h"
 
 #include <QDBusConnection>
+#include <QHash>
 #include <QStringList>
 #include <QTimer>
 #include <QVariantMap>
 
 #include <chrono>
+#include <optional>
 
 class QDBusMessage;
+class QDBusObjectPath;
+class QDBusPendingCallWatcher;
 
 namespace ampora {
 
-// True for the line power and the computer's batteries; false for a peripheral's battery.
-bool IsComputerPowerDevice(const QString& path);
+// From a device's org.freedesktop.UPower.Device properties: true for Type 1 (line power) or
+// 2 (battery) with PowerSupply true; false for anything else, a mouse's or headset's battery
+// among them. Nullopt when the two are not both there.
+std::optional<bool> IsComputerPowerDevice(const QVariantMap& deviceProperties);
 
-// True when a PropertiesChanged of the daemon or of an IsComputerPowerDevice object for
-// `interfaceName` changes something that the power status shows (not the charge level,
-// which UPower updates often).
-bool IsUPowerStatusChange(const QString& path, const QString& interfaceName, const QStringList& changedNames);
+// Only where a device's properties cannot be read (it is already gone): UPower's names,
+// line_power_AC, battery_BAT0, DisplayDevice (the batteries together), against mouse_...,
+// keyboard_..., headset_....
+bool IsComputerPowerDevicePath(const QString& path);
+
+// True when the names changed in a device's PropertiesChanged of `interfaceName` are ones
+// that the power status shows (not the charge level, which UPower updates often).
+bool IsDeviceStatusChange(const QString& interfaceName, const QStringList& changedNames);
 
 class UPowerEvents : public PowerEventSource {
     Q_OBJECT
@@ -36,17 +49,25 @@ public:
     bool IsListening() const { return m_listening; }
 
 private slots:
-    // QtDBus binds bus signals by slot signature only, hence slots here. Which device came
-    // or went does not matter: the main dialog counts the batteries itself.
-    void OnDeviceAddedOrRemoved();
+    // QtDBus binds bus signals by slot signature only, hence slots here.
+    void OnDeviceAdded(const QDBusObjectPath& device);
+    void OnDeviceRemoved(const QDBusObjectPath& device);
     void OnPropertiesChanged(const QString& interfaceName, const QVariantMap& changed, const QStringList& invalidated,
                              const QDBusMessage& message);
 
 private:
+    // Notes a change of `path` once it is known to be one of the computer's supplies.
+    void NoteDeviceChange(const QString& path);
+    // Asks for the properties of `path`; `changed`: a change waits for the answer.
+    void AskKind(const QString& path, bool changed);
+    void OnKindAnswer(const QString& path, QDBusPendingCallWatcher* answer);
+    void OnDeviceList(QDBusPendingCallWatcher* answer);
     void NoteChange();
 
     QDBusConnection m_bus;
     QTimer m_coalesce;
+    QHash<QString, bool> m_computerDevice; // path -> one of the computer's supplies
+    QHash<QString, bool> m_asking;         // path asked about -> a change waits for the answer
     bool m_listening = false;
 };
 

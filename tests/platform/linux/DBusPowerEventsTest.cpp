@@ -24,6 +24,11 @@ using test::WaitUntil;
 const QString kLinePower = QStringLiteral("/org/freedesktop/UPower/devices/line_power_AC");
 const QString kBattery = QStringLiteral("/org/freedesktop/UPower/devices/battery_BAT0");
 const QString kMouse = QStringLiteral("/org/freedesktop/UPower/devices/mouse_hidpp_battery_0");
+// A peripheral's battery that UPower could not tell the kind of: its name says battery, its
+// PowerSupply says it does not feed the computer.
+const QString kHidBattery = QStringLiteral("/org/freedesktop/UPower/devices/battery_hidpp_battery_1");
+// No such object: its properties cannot be read, so its name decides.
+const QString kGoneBattery = QStringLiteral("/org/freedesktop/UPower/devices/battery_BAT1");
 const QString kDaemon = QStringLiteral("/org/freedesktop/UPower");
 const QString kDeviceInterface = QStringLiteral("org.freedesktop.UPower.Device");
 const QString kDaemonInterface = QStringLiteral("org.freedesktop.UPower");
@@ -131,7 +136,12 @@ class UPowerSignalTest : public DBusPowerEventsTest, public ::testing::WithParam
 
 TEST_P(UPowerSignalTest, BurstsBecomeOneStatusChange)
 {
-    ASSERT_TRUE(test::RegisterUPower(m_services));
+    test::FakeUPower fakeUPower;
+    ASSERT_TRUE(fakeUPower.AddDevice(m_services, kLinePower, 1, true));
+    ASSERT_TRUE(fakeUPower.AddDevice(m_services, kBattery, 2, true));
+    ASSERT_TRUE(fakeUPower.AddDevice(m_services, kMouse, 5, false));
+    ASSERT_TRUE(fakeUPower.AddDevice(m_services, kHidBattery, 2, false));
+    ASSERT_TRUE(test::RegisterUPower(m_services, &fakeUPower));
     QDBusConnection intruder = m_bus.Connect(QStringLiteral("intruder"));
     UPowerEvents upower(m_program, 30ms);
     ASSERT_TRUE(upower.IsListening());
@@ -182,6 +192,14 @@ INSTANTIATE_TEST_SUITE_P(
                    },
                    0},
         UPowerCase{"mouse_state", [](QDBusConnection& c) { PropertyChange(c, kMouse, kDeviceInterface, "State"); }, 0},
+        UPowerCase{"mouse_added", [](QDBusConnection& c) { test::EmitDeviceAdded(c, kMouse); }, 0},
+        UPowerCase{"mouse_removed", [](QDBusConnection& c) { test::EmitDeviceRemoved(c, kMouse); }, 0},
+        UPowerCase{"peripheral_named_battery_state",
+                   [](QDBusConnection& c) { PropertyChange(c, kHidBattery, kDeviceInterface, "State"); }, 0},
+        UPowerCase{"peripheral_named_battery_added", [](QDBusConnection& c) { test::EmitDeviceAdded(c, kHidBattery); },
+                   0},
+        UPowerCase{"unreadable_battery_removed", [](QDBusConnection& c) { test::EmitDeviceRemoved(c, kGoneBattery); },
+                   1},
         UPowerCase{"intruder_device_added", [](QDBusConnection& c) { test::EmitDeviceAdded(c, kBattery); }, 0, true}),
     [](const ::testing::TestParamInfo<UPowerCase>& info) { return std::string(info.param.name); });
 
@@ -220,6 +238,64 @@ TEST_F(DBusPowerEventsTest, FactoryTakesLogindAndUPowerWhenTheyAreOnTheBus)
     EXPECT_TRUE(WaitUntil([&] { return status.count() == 1; }));
     EXPECT_EQ(suspend.count(), 1);
 }
+
+struct StatusChoiceCase {
+    const char* name;
+    bool connected;      // the program's bus is connected
+    bool upower;         // UPower's name is on it
+    bool kernelEvents;   // the uevent source can be made
+    const char* expected; // "upower", "kernel" or "poll"
+};
+
+void PrintTo(const StatusChoiceCase& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
+class StatusChoiceTest : public DBusPowerEventsTest, public ::testing::WithParamInterface<StatusChoiceCase> {};
+
+TEST_P(StatusChoiceTest, UPowerThenKernelEventsThenThePoll)
+{
+    const StatusChoiceCase& row = GetParam();
+    if (row.upower)
+        ASSERT_TRUE(test::RegisterUPower(m_services));
+    PowerEventSource* made = nullptr;
+    int asked = 0;
+    const KernelEventsFactory kernelEvents = [&]() -> std::unique_ptr<PowerEventSource> {
+        ++asked;
+        if (!row.kernelEvents)
+            return nullptr;
+        auto source = std::make_unique<PowerEventSource>();
+        made = source.get();
+        return source;
+    };
+    const QDBusConnection bus = row.connected ? m_program : QDBusConnection(QStringLiteral("not-connected"));
+    std::unique_ptr<PowerEventSource> events = MakeBusPowerEventSource(bus, AMPORA_FIXTURES "/none", kernelEvents);
+    auto* composite = qobject_cast<CompositePowerEvents*>(events.get());
+    ASSERT_NE(composite, nullptr);
+    PowerEventSource* status = composite->StatusSource();
+    const std::string expected = row.expected;
+    if (expected == "upower") {
+        EXPECT_NE(qobject_cast<UPowerEvents*>(status), nullptr);
+        EXPECT_EQ(asked, 0) << "no uevent monitor is opened beside UPower";
+    } else if (expected == "kernel") {
+        EXPECT_EQ(status, made);
+    } else {
+        EXPECT_NE(qobject_cast<SysfsPollPowerEvents*>(status), nullptr);
+        EXPECT_EQ(asked, 1);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Choices, StatusChoiceTest,
+                         ::testing::Values(StatusChoiceCase{"upower_on_the_bus", true, true, true, "upower"},
+                                           StatusChoiceCase{"no_bus", false, false, true, "kernel"},
+                                           StatusChoiceCase{"bus_without_upower", true, false, true, "kernel"},
+                                           StatusChoiceCase{"no_bus_no_monitor", false, false, false, "poll"},
+                                           StatusChoiceCase{"bus_without_upower_no_monitor", true, false, false,
+                                                            "poll"}),
+                         [](const ::testing::TestParamInfo<StatusChoiceCase>& info) {
+                             return std::string(info.param.name);
+                         });
 
 TEST_F(DBusPowerEventsTest, FactoryPollsWithoutServicesOrBus)
 {

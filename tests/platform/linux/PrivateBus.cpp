@@ -106,8 +106,18 @@ bool RegisterLogind(QDBusConnection& services, FakeLogind* logind)
            services.registerService(QStringLiteral("org.freedesktop.login1"));
 }
 
-bool RegisterUPower(QDBusConnection& services)
+bool FakeUPower::AddDevice(QDBusConnection& services, const QString& path, uint kind, bool powerSupply)
 {
+    m_devices.push_back(std::make_unique<FakeUPowerDevice>(kind, powerSupply));
+    m_paths.append(QDBusObjectPath(path));
+    return services.registerObject(path, m_devices.back().get(), QDBusConnection::ExportAllProperties);
+}
+
+bool RegisterUPower(QDBusConnection& services, FakeUPower* upower)
+{
+    if (upower && !services.registerObject(QStringLiteral("/org/freedesktop/UPower"), upower,
+                                           QDBusConnection::ExportAllSlots))
+        return false;
     return services.registerService(QStringLiteral("org.freedesktop.UPower"));
 }
 

@@ -2,11 +2,13 @@
 // A private dbus-daemon for one test, with connections to it named after the test, and
 // fake logind and UPower services that a test registers on it under their real names.
 #include <QDBusConnection>
+#include <QDBusObjectPath>
 #include <QDBusUnixFileDescriptor>
 #include <QObject>
 #include <QProcess>
 #include <QStringList>
 
+#include <memory>
 #include <vector>
 
 namespace ampora::test {
@@ -58,9 +60,42 @@ private:
     QStringList m_lastArguments;
 };
 
-// Registers the fake logind (when given) and the UPower name on `services`.
+// A UPower device object as far as Ampora asks about it.
+class FakeUPowerDevice : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.UPower.Device")
+    Q_PROPERTY(uint Type READ kind)
+    Q_PROPERTY(bool PowerSupply READ powerSupply)
+public:
+    FakeUPowerDevice(uint kind, bool powerSupply) : m_kind(kind), m_powerSupply(powerSupply) {}
+    uint kind() const { return m_kind; }
+    bool powerSupply() const { return m_powerSupply; }
+
+private:
+    uint m_kind;
+    bool m_powerSupply;
+};
+
+// UPower's daemon object: EnumerateDevices lists the devices added to it.
+class FakeUPower : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.UPower")
+public:
+    // Registers a device at `path` on `services`; UPower's Type: 1 line power, 2 battery, 5 mouse.
+    bool AddDevice(QDBusConnection& services, const QString& path, uint kind, bool powerSupply);
+
+public slots:
+    QList<QDBusObjectPath> EnumerateDevices() const { return m_paths; }
+
+private:
+    std::vector<std::unique_ptr<FakeUPowerDevice>> m_devices;
+    QList<QDBusObjectPath> m_paths;
+};
+
+// Registers the fake logind (when given), the fake UPower daemon (when given) and the UPower
+// name on `services`.
 bool RegisterLogind(QDBusConnection& services, FakeLogind* logind);
-bool RegisterUPower(QDBusConnection& services);
+bool RegisterUPower(QDBusConnection& services, FakeUPower* upower = nullptr);
 
 void EmitPrepareForSleep(QDBusConnection& from, bool start);
 void EmitDeviceAdded(QDBusConnection& from, const QString& device);
