@@ -140,7 +140,14 @@ CGraphControl::PictureKey CGraphControl::CurrentKey() const
 QRect CGraphControl::StatusRect() const
 {
     const int cy = QFontMetrics(m_font).height();
-    return QRect(width() - 100, 0, 100, 4 * cy + 2);
+    const int left = StatusColumnsAt(width()).label;
+    return QRect(left, 0, width() - left, 4 * cy + 2);
+}
+
+StatusColumns CGraphControl::StatusColumnsAt(int w) const
+{
+    PrepareStatusTexts(w);
+    return m_texts.columns;
 }
 
 void CGraphControl::Redraw()
@@ -175,8 +182,8 @@ void CGraphControl::PaintWhole(int w, int h)
 {
     m_picture = QImage(w, h, QImage::Format_RGB32);
     m_pictureKey = CurrentKey();
-    m_block = StatusRect().intersected(m_picture.rect());
     PrepareStatusTexts(w);
+    m_block = StatusRect().intersected(m_picture.rect());
     QPainter p(&m_picture);
     p.setRenderHint(QPainter::TextAntialiasing, false);
     DrawBackground(p, w, h);
@@ -256,8 +263,19 @@ void CGraphControl::PrepareStatusTexts(int w) const
         // Positions and the fixed texts; drawText puts the baseline at y + ascent, a static
         // text its top at the baseline less the font's exact ascent.
         const qreal lift = fm.ascent() - QFontMetricsF(m_font).ascent();
-        const std::vector<StatusText> running = StatusBlock(w, fm.height(), true, 0, 0);
-        const std::vector<StatusText> stopped = StatusBlock(w, fm.height(), false, 0, 0);
+        const std::vector<StatusText> texts = StatusBlock({}, 0, true, 0, 0);
+        const std::vector<StatusText> stoppedTexts = StatusBlock({}, 0, false, 0, 0);
+        // The widest value of a day's run: either state, "00:00:00" and a four-digit counter,
+        // so that the columns stay where they are while a run goes on.
+        int labelWidth = 0;
+        for (int i = 0; i < 3; ++i)
+            labelWidth = std::max(labelWidth, fm.horizontalAdvance(texts[i].text));
+        int valueWidth = 0;
+        for (const QString& value : {texts[3].text, stoppedTexts[3].text, texts[4].text, QStringLiteral("0000")})
+            valueWidth = std::max(valueWidth, fm.horizontalAdvance(value));
+        t.columns = StatusBlockColumns(w, labelWidth, valueWidth);
+        const std::vector<StatusText> running = StatusBlock(t.columns, fm.height(), true, 0, 0);
+        const std::vector<StatusText> stopped = StatusBlock(t.columns, fm.height(), false, 0, 0);
         for (int i = 0; i < 6; ++i)
             t.at[i] = QPointF(running[i].x, running[i].y + lift);
         for (int i = 0; i < 3; ++i)
@@ -302,7 +320,7 @@ void CGraphControl::DrawPercentGrid(QPainter& p, int w, int h) const
     p.restore();
 }
 
-// The status block: labels at W - 100, values at W - 40 (StatusBlock), in black without a
+// The status block: labels and values in their columns (StatusBlockColumns), in black without a
 // background box. Labels and values are drawn apart so that a redraw of the block alone
 // draws only the values.
 void CGraphControl::DrawStatusLabels(QPainter& p, int) const

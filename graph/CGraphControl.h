@@ -2,6 +2,7 @@
 // The graph window: battery life percentage of the current run against the seconds since
 // Start, an optional compared run drawn over it, and a status block. It owns no data: it reads
 // the owner's series at every paint and redraws only when the owner asks (update/repaint).
+#include "graph/GraphGeometry.h"
 #include "monitor/Sample.h"
 
 #include <QFont>
@@ -53,6 +54,8 @@ public:
     const QImage& Picture() const { return m_picture; }
     // The part of the widget the status block covers.
     QRect StatusRect() const;
+    // Where the status block's labels and values stand on a drawing area `width` pixels wide.
+    StatusColumns StatusColumnsAt(int width) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -84,6 +87,7 @@ private:
     struct StatusTexts {
         uint64_t settings = ~uint64_t{0}; // the m_settingsChanges they were made for
         int width = -1;
+        StatusColumns columns{};
         QPointF at[6];                    // top left of each text (baseline less the ascent)
         QStaticText labels[3], running, stopped, elapsed, counter;
         int64_t elapsedShown = -1;

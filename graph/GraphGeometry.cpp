@@ -153,10 +153,17 @@ QString ElapsedText(uint64_t e)
     return QString::asprintf("%.2d:%.2d:%.2d", int(hours), int(minutes), int(seconds));
 }
 
-std::vector<StatusText> StatusBlock(int width, int cy, bool running, int64_t elapsed, uint32_t sampleCount)
+StatusColumns StatusBlockColumns(int width, int labelWidth, int valueWidth)
 {
-    const int labelX = width - 100;
-    const int valueX = width - 40;
+    // The frame is column W - 1; the value's advance ends before column W - 2.
+    const int value = std::min(width - 40, width - 2 - valueWidth);
+    return {std::min(width - 100, value - kStatusGap - labelWidth), value};
+}
+
+std::vector<StatusText> StatusBlock(StatusColumns columns, int cy, bool running, int64_t elapsed, uint32_t sampleCount)
+{
+    const int labelX = columns.label;
+    const int valueX = columns.value;
     return {
         {labelX, cy, LoadQString(IDS_STATUS_LABEL)},
         {labelX, 2 * cy, LoadQString(IDS_GRAPH_TIME)},

@@ -56,13 +56,26 @@ std::vector<CurvePoint> CollapseColumns(const std::vector<CurvePoint>& points);
 // Elapsed seconds as hh:mm:ss, hours within the day (whole days dropped).
 QString ElapsedText(uint64_t seconds);
 
-// The status block in the upper right corner; textHeight is the height of "Status:".
+// The columns of the status block in the upper right corner: labels at W - 100 and values at
+// W - 40 as long as they fit. labelWidth and valueWidth are the advances of the widest label and
+// the widest value in the block's font; where the widest value would reach the graph's right
+// frame, the values move left until it ends two pixels inside it, and where the widest label
+// would run into the values, the labels move left until it ends kStatusGap pixels before them.
+struct StatusColumns {
+    int label;
+    int value;
+    bool operator==(const StatusColumns&) const = default;
+};
+constexpr int kStatusGap = 4;
+StatusColumns StatusBlockColumns(int width, int labelWidth, int valueWidth);
+
+// The status block's texts; textHeight is the height of "Status:".
 struct StatusText {
     int x;
     int y;
     QString text;
 };
-std::vector<StatusText> StatusBlock(int width, int textHeight, bool running, int64_t elapsed,
+std::vector<StatusText> StatusBlock(StatusColumns columns, int textHeight, bool running, int64_t elapsed,
                                     uint32_t sampleCount);
 
 // The sample counter after SetElapsed(seconds): seconds / 10 on a multiple of ten, else unchanged.

@@ -133,9 +133,27 @@ TEST(Curve, NothingToDrawAndRepeatedPoints)
     EXPECT_TRUE(CurvePoints(600, 0, 100, 900, 0, true, &same).empty());
 }
 
+TEST(StatusBlock, ColumnsMoveLeftOnlyAsFarAsTheWidestTextsNeed)
+{
+    struct Row {
+        int width, labelWidth, valueWidth;
+        StatusColumns expected;
+    } rows[] = {
+        {600, 50, 30, {500, 560}},  // both fit: W - 100 and W - 40
+        {600, 56, 38, {500, 560}},  // exactly fit: value ends at W - 2, label kStatusGap before it
+        {600, 50, 43, {500, 555}},  // "00:00:00" too wide: values end at W - 2, labels stay
+        {600, 60, 43, {491, 555}},  // ... and labels follow where they would touch the values
+        {600, 70, 30, {486, 560}},  // a long label moves only the labels
+        {0, 50, 43, {-100, -45}},   // no room at all: off the area, in the same order
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(StatusBlockColumns(row.width, row.labelWidth, row.valueWidth), row.expected)
+            << row.width << " " << row.labelWidth << " " << row.valueWidth;
+}
+
 TEST(StatusBlock, TextsAndCounter)
 {
-    const auto block = StatusBlock(600, 14, true, 86400 + 3661, 7);
+    const auto block = StatusBlock(StatusBlockColumns(600, 50, 30), 14, true, 86400 + 3661, 7);
     ASSERT_EQ(block.size(), 6u);
     EXPECT_EQ(block[0].text, "Status:");
     EXPECT_EQ(block[0].x, 500);
@@ -144,7 +162,7 @@ TEST(StatusBlock, TextsAndCounter)
     EXPECT_EQ(block[3].x, 560);
     EXPECT_EQ(block[4].text, "01:01:01"); // whole days are dropped
     EXPECT_EQ(block[5].text, "7");
-    EXPECT_EQ(StatusBlock(600, 14, false, 0, 0)[3].text, "Stoped");
+    EXPECT_EQ(StatusBlock({500, 560}, 14, false, 0, 0)[3].text, "Stoped");
 
     uint32_t counter = SampleCounterAfter(0, 20);
     EXPECT_EQ(counter, 2u);
