@@ -9,6 +9,7 @@
 #include <QStaticText>
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 namespace ampora {
@@ -152,13 +153,27 @@ StatusColumns CGraphControl::StatusColumnsAt(int w) const
 
 void CGraphControl::Redraw()
 {
-    if (!m_picture.isNull() && CurrentKey() == m_pictureKey) {
+    const int w = width();
+    const int h = height() - kGraphBottomBand;
+    // What follows relies on the screen holding m_picture; a hidden graph paints nothing.
+    if (!m_pictureShown || m_picture.size() != QSize(w, h) || !isVisible() || !updatesEnabled()) {
+        repaint();
+        return;
+    }
+    if (CurrentKey() == m_pictureKey) {
         m_statusOnlyPending = true;
         repaint(m_block);
         m_statusOnlyPending = false;
         return;
     }
-    repaint();
+    // Built here and sent in part: a sample changes a few columns of curve and the block.
+    PaintWhole(w, h);
+    const QRegion changed = ChangedRegion(m_spare, m_picture);
+    if (changed.isEmpty())
+        return;
+    m_pictureReady = true;
+    repaint(changed);
+    m_pictureReady = false;
 }
 
 void CGraphControl::paintEvent(QPaintEvent* event)
@@ -168,19 +183,32 @@ void CGraphControl::paintEvent(QPaintEvent* event)
     const int h = height() - kGraphBottomBand;
     if (w <= 0 || h <= 0)
         return;
-    const bool statusOnly = m_statusOnlyPending && m_picture.size() == QSize(w, h)
-                            && CurrentKey() == m_pictureKey && m_block.contains(event->rect());
-    if (statusOnly)
+    const QRect area(0, 0, w, h);
+    if (m_pictureReady && m_picture.size() == area.size()) {
+        // Redraw built the picture and asks for what differs from the screen.
+    } else if (m_statusOnlyPending && m_picture.size() == area.size() && CurrentKey() == m_pictureKey
+               && m_block.contains(event->rect())) {
         PaintStatusBlock(w);
-    else
+    } else {
+        const bool wasShown = m_pictureShown && m_picture.size() == area.size();
         PaintWhole(w, h);
+        // An expose of a part leaves the earlier picture around it, which is this one only
+        // where the two agree.
+        const QRegion unpainted = QRegion(area) - event->region();
+        m_pictureShown = unpainted.isEmpty()
+                         || (wasShown && (ChangedRegion(m_spare, m_picture) & unpainted).isEmpty());
+    }
     QPainter p(this);
-    p.drawImage(event->rect(), m_picture, event->rect());
+    for (const QRect& r : event->region())
+        p.drawImage(r, m_picture, r);
 }
 
 void CGraphControl::PaintWhole(int w, int h)
 {
-    m_picture = QImage(w, h, QImage::Format_RGB32);
+    // The earlier picture stays in m_spare for the comparison; its memory serves the next one.
+    std::swap(m_picture, m_spare);
+    if (m_picture.size() != QSize(w, h) || m_picture.format() != QImage::Format_RGB32)
+        m_picture = QImage(w, h, QImage::Format_RGB32);
     m_pictureKey = CurrentKey();
     PrepareStatusTexts(w);
     m_block = StatusRect().intersected(m_picture.rect());
@@ -397,6 +425,61 @@ void DrawCurvePolyline(QPainter& p, const std::vector<CurvePoint>& points, const
     p.setPen(QPen(colour, 2, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
     p.drawPolyline(polyline.data(), static_cast<int>(polyline.size()));
     p.restore();
+}
+
+QRegion ChangedRegion(const QImage& before, const QImage& after)
+{
+    if (before.size() != after.size() || before.format() != after.format() || after.depth() != 32)
+        return QRegion(after.rect());
+    // Rows are compared whole, changed rows in chunks of pixels; changes at most kGap chunks
+    // apart form one span, and a span joins the rectangle it overlaps in the row above.
+    constexpr int kChunk = 16;
+    constexpr int kGap = 2;
+    constexpr size_t kMaxRects = 8; // more would cost more requests than pixels saved
+    const int w = after.width();
+    std::vector<QRect> open, done, next;
+    for (int y = 0; y < after.height(); ++y) {
+        const auto* a = reinterpret_cast<const uint32_t*>(before.constScanLine(y));
+        const auto* b = reinterpret_cast<const uint32_t*>(after.constScanLine(y));
+        next.clear();
+        if (std::memcmp(a, b, size_t(w) * sizeof(uint32_t)) != 0) {
+            int last = -kGap - 1;
+            for (int x = 0; x < w; x += kChunk) {
+                const int n = std::min(kChunk, w - x);
+                if (std::memcmp(a + x, b + x, size_t(n) * sizeof(uint32_t)) == 0)
+                    continue;
+                const int chunk = x / kChunk;
+                if (!next.empty() && chunk - last <= kGap)
+                    next.back().setRight(x + n - 1);
+                else
+                    next.emplace_back(x, y, n, 1);
+                last = chunk;
+            }
+        }
+        for (QRect& span : next) {
+            for (auto it = open.begin(); it != open.end();) {
+                if (it->left() <= span.right() && it->right() >= span.left()) {
+                    span = span.united(*it);
+                    it = open.erase(it);
+                } else {
+                    ++it;
+                }
+            }
+        }
+        done.insert(done.end(), open.begin(), open.end()); // not continued in this row
+        open.swap(next);
+    }
+    done.insert(done.end(), open.begin(), open.end());
+    QRegion region;
+    if (done.size() > kMaxRects) {
+        QRect bounds;
+        for (const QRect& r : done)
+            bounds |= r;
+        return QRegion(bounds);
+    }
+    for (const QRect& r : done)
+        region += r;
+    return region;
 }
 
 } // namespace ampora

@@ -7,6 +7,7 @@
 
 #include <QFont>
 #include <QImage>
+#include <QRegion>
 #include <QStaticText>
 #include <QWidget>
 
@@ -46,9 +47,10 @@ public:
     // Draws the picture of a W x H drawing area; the widget copies it to the screen in one step.
     QImage Render(int width, int height) const;
 
-    // Redraws at once what changed since the last redraw: the whole picture, or only the
-    // status block when nothing outside it can have changed (see PictureKey). The
-    // once-a-second redraw of a run is mostly of that kind.
+    // Redraws at once what changed since the last redraw: only the status block when nothing
+    // outside it can have changed (see PictureKey), which is the once-a-second redraw of a run;
+    // otherwise the whole picture, of which only the pixels that differ from the one on screen
+    // are sent there (a sample adds a few columns of curve).
     void Redraw();
     // What the last paint put on screen (tests).
     const QImage& Picture() const { return m_picture; }
@@ -103,7 +105,11 @@ private:
 
     uint64_t m_settingsChanges = 0;
     QImage m_picture;                 // what the last paint showed
+    QImage m_spare;                   // the picture before it, kept for its memory
+    // The screen shows all of m_picture: every paint since it was built covered what differs.
+    bool m_pictureShown = false;
     bool m_statusOnlyPending = false; // Redraw found that only the status block changed
+    bool m_pictureReady = false;      // Redraw built m_picture and asks for its changed part
     PictureKey m_pictureKey;          // what m_picture was drawn for
     QRect m_block;                    // StatusRect() within the picture, when m_picture was drawn
     QImage m_under, m_over;
@@ -131,6 +137,10 @@ private:
     QFont m_font;        // labels and status block: a 12-pixel cell
     QFont m_rotatedFont; // time labels: a 10-pixel cell, drawn upward
 };
+
+// The part of `after` whose pixels differ from `before`, as a few rectangles; all of `after`
+// when the two differ in size or format.
+QRegion ChangedRegion(const QImage& before, const QImage& after);
 
 struct CurvePoint;
 // Draws a curve's polyline (first point: where the pen starts) with the 2-pixel curve pen.

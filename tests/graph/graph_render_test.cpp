@@ -7,6 +7,9 @@
 #include <QTest>
 #include <QPainter>
 #include <QPalette>
+#include <QRegion>
+#include <QScreen>
+#include <QTranslator>
 
 #include <random>
 #include <string>
@@ -241,19 +244,19 @@ TEST_F(GraphRender, DocumentationPicture)
     EXPECT_TRUE(window.grab().save(QString::fromLocal8Bit(dir) + "/graph.png"));
 }
 
-// Records the rectangles the graph is asked to paint.
+// Records the regions the graph is asked to paint.
 class PaintRecorder : public QObject {
 public:
-    std::vector<QRect> rects;
+    std::vector<QRegion> regions;
     bool eventFilter(QObject*, QEvent* e) override
     {
         if (e->type() == QEvent::Paint)
-            rects.push_back(static_cast<QPaintEvent*>(e)->rect());
+            regions.push_back(static_cast<QPaintEvent*>(e)->region());
         return false;
     }
 };
 
-// A shown graph on a window of its own, with the paint rectangles recorded.
+// A shown graph on a window of its own, with the paint regions recorded.
 class GraphRedraw : public ::testing::Test {
 protected:
     QWidget window;
@@ -273,12 +276,25 @@ protected:
     }
     QRect Whole() const { return QRect(0, 0, graph.width(), graph.height() - kGraphBottomBand); }
     QRect Block() const { return graph.StatusRect() & Whole(); }
-    // Redraws and checks that the screen holds the whole picture of the moment.
-    QRect RedrawAndCompare()
+    // What the window's backing store holds where the graph draws: the screen, unlike grab(),
+    // which paints the widget anew.
+    QImage Screen() const
     {
+        return window.screen()->grabWindow(window.winId()).toImage().convertToFormat(QImage::Format_RGB32).copy(Whole());
+    }
+    // Redraws and checks that the screen holds the whole picture of the moment; returns the
+    // region painted.
+    QRegion RedrawAndCompare()
+    {
+        recorder.regions.clear();
         graph.Redraw();
-        EXPECT_EQ(graph.Picture(), graph.Render(graph.width(), graph.height() - kGraphBottomBand));
-        return recorder.rects.empty() ? QRect() : recorder.rects.back();
+        const QImage whole = graph.Render(graph.width(), graph.height() - kGraphBottomBand);
+        EXPECT_EQ(graph.Picture(), whole);
+        EXPECT_EQ(Screen(), whole);
+        QRegion painted;
+        for (const QRegion& r : recorder.regions)
+            painted += r;
+        return painted;
     }
 };
 
@@ -287,30 +303,124 @@ TEST_F(GraphRedraw, OnlyTheStatusBlockWhenNothingElseChanged)
     run.Append(At(0, 100));
     Show(600, 480);
     graph.SetElapsed(1);
-    EXPECT_EQ(RedrawAndCompare(), Block());
+    EXPECT_EQ(RedrawAndCompare(), QRegion(Block()));
     graph.SetRunState(true);
-    EXPECT_EQ(RedrawAndCompare(), Block());
-    run.Append(At(10, 99)); // a sample: the curve changes
+    EXPECT_EQ(RedrawAndCompare(), QRegion(Block()));
+    run.Append(At(10, 99)); // a sample: the curve changes, the rest stays
     graph.SetElapsed(10);
-    EXPECT_EQ(RedrawAndCompare(), Whole());
+    const QRegion sample = RedrawAndCompare();
+    EXPECT_FALSE(sample.isEmpty());
+    EXPECT_FALSE(sample.contains(QRect(300, 200, 1, 1)));
     graph.SetElapsed(11);
-    EXPECT_EQ(RedrawAndCompare(), Block());
-    graph.ShiftCompare(1);
-    EXPECT_EQ(RedrawAndCompare(), Whole());
+    EXPECT_EQ(RedrawAndCompare(), QRegion(Block()));
+    graph.ShiftCompare(1); // no compared curve: nothing to send
+    EXPECT_TRUE(RedrawAndCompare().isEmpty());
     graph.ShiftCompare(0); // no change at all
-    EXPECT_EQ(RedrawAndCompare(), Block());
+    EXPECT_EQ(RedrawAndCompare(), QRegion(Block()));
     graph.SetTimeRange(1800);
-    EXPECT_EQ(RedrawAndCompare(), Whole());
+    EXPECT_FALSE(RedrawAndCompare().isEmpty());
     graph.SetValueMax(50);
-    EXPECT_EQ(RedrawAndCompare(), Whole());
+    EXPECT_FALSE(RedrawAndCompare().isEmpty());
     graph.resize(500, 400);
-    EXPECT_EQ(RedrawAndCompare(), Whole());
+    EXPECT_EQ(RedrawAndCompare(), QRegion(Whole()));
     for (QEvent::Type change : {QEvent::LanguageChange, QEvent::FontChange,
                                 QEvent::ApplicationFontChange, QEvent::PaletteChange}) {
         QEvent event(change);
         QCoreApplication::sendEvent(&graph, &event);
-        EXPECT_EQ(RedrawAndCompare(), Whole()) << change;
+        EXPECT_EQ(RedrawAndCompare(), QRegion()) << change; // the same pixels again
     }
+}
+
+// A whole run, tick by tick: after each sample only what changed goes to the screen, and the
+// screen always holds the whole picture of the moment.
+TEST_F(GraphRedraw, SamplesSendOnlyTheChangedPixels)
+{
+    SampleSeries saved = Line(60);
+    graph.SetCompareSeries(&saved);
+    run.Append(At(0, 100));
+    Show(600, 480);
+    graph.SetRunState(true);
+    int largest = 0;
+    for (uint32_t t = 1; t <= 900; ++t) {
+        graph.SetElapsed(t);
+        if (t % 10 == 0)
+            run.Append(At(t, 100 - t / 15));
+        const QRegion painted = RedrawAndCompare();
+        if (t % 10 == 0 && t % 90 != 0) {
+            int area = 0;
+            for (const QRect& r : painted)
+                area += r.width() * r.height();
+            largest = std::max(largest, area);
+        }
+        if (HasFailure())
+            FAIL() << "tick " << t;
+    }
+    EXPECT_LT(largest, Whole().width() * Whole().height() / 8);
+}
+
+// An expose of a part of the graph after a change the owner has not redrawn yet: the next
+// redraw must not rely on the rest of the screen.
+TEST_F(GraphRedraw, PartialExposeAfterAChangeLeavesNoStalePixels)
+{
+    run = Line(40);
+    Show(600, 480);
+    graph.Redraw();
+    graph.SetValueMax(80);
+    graph.repaint(QRect(0, 0, 40, 40)); // as an expose of the corner would
+    RedrawAndCompare();
+}
+
+// Another language gives the status block other labels: the next redraw shows them, and
+// the first one back in English the English ones.
+TEST_F(GraphRedraw, AnotherLanguageRedrawsTheLabels)
+{
+    run = Line(40);
+    Show(600, 480);
+    RedrawAndCompare();
+    QTranslator german;
+    ASSERT_TRUE(german.load(QStringLiteral(AMPORA_BUILD_DIR "/translations/de/TransBat.lng")));
+    QCoreApplication::installTranslator(&german);
+    QCoreApplication::processEvents(); // the language change reaches the widgets
+    EXPECT_FALSE((RedrawAndCompare() & Block()).isEmpty());
+    QCoreApplication::removeTranslator(&german);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE((RedrawAndCompare() & Block()).isEmpty());
+}
+
+TEST(ChangedRegion, CoversEveryChangedPixelAndLittleElse)
+{
+    const QImage before = [] {
+        QImage img(300, 200, QImage::Format_RGB32);
+        img.fill(kBackground);
+        return img;
+    }();
+    const struct {
+        const char* name;
+        std::vector<QPoint> changed;
+        int maxArea;
+    } rows[] = {
+        {"nothing", {}, 0},
+        {"first pixel", {{0, 0}}, 16},
+        {"last pixel", {{299, 199}}, 16},
+        {"a column", {{150, 0}, {150, 100}, {150, 199}}, 16 * 200},
+        {"two far corners", {{2, 3}, {297, 196}}, 2 * 16},
+        {"a diagonal", {{10, 10}, {11, 11}, {12, 12}, {13, 13}}, 2 * 16 * 4},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        QImage after = before.copy();
+        for (const QPoint& p : row.changed)
+            after.setPixel(p, kRed);
+        const QRegion region = ChangedRegion(before, after);
+        for (const QPoint& p : row.changed)
+            EXPECT_TRUE(region.contains(p)) << p.x() << "," << p.y();
+        int area = 0;
+        for (const QRect& r : region)
+            area += r.width() * r.height();
+        EXPECT_LE(area, row.maxArea);
+    }
+    EXPECT_EQ(ChangedRegion(QImage(), before), QRegion(before.rect()));
+    EXPECT_EQ(ChangedRegion(before.copy(0, 0, 300, 199), before), QRegion(before.rect()));
 }
 
 // View data of a second file with as many samples and the same last sample as the one on
@@ -325,7 +435,7 @@ TEST_F(GraphRedraw, ASeriesWithTheSameSizeAndLastSampleIsDrawnAgain)
         second.Append(At(s.tick, s.tick == 900 ? s.batteryLifePercent : 20));
     ASSERT_EQ(second.Size(), run.Size());
     run.Swap(second); // what View data does with the file's samples
-    EXPECT_EQ(RedrawAndCompare(), Whole());
+    EXPECT_FALSE((RedrawAndCompare() - Block()).isEmpty());
     // A series filled again with other samples in place, to the same size and last sample.
     SampleSeries third;
     for (const Sample& s : second)
@@ -333,13 +443,13 @@ TEST_F(GraphRedraw, ASeriesWithTheSameSizeAndLastSampleIsDrawnAgain)
     run.Clear();
     for (const Sample& s : third)
         run.Append(s);
-    EXPECT_EQ(RedrawAndCompare(), Whole());
+    EXPECT_FALSE((RedrawAndCompare() - Block()).isEmpty());
     // The compared series in the same way.
     SampleSeries saved = Line(60);
     graph.SetCompareSeries(&saved);
-    EXPECT_EQ(RedrawAndCompare(), Whole());
+    EXPECT_FALSE((RedrawAndCompare() - Block()).isEmpty());
     saved = Line(50);
-    EXPECT_EQ(RedrawAndCompare(), Whole());
+    EXPECT_FALSE((RedrawAndCompare() - Block()).isEmpty());
 }
 
 // Every state the block can show, with a time line, the curve and the compared curve crossing
@@ -360,7 +470,7 @@ TEST_F(GraphRedraw, BlockAloneGivesThePixelsOfAWholeRedraw)
             graph.SetRunState(running);
             for (uint32_t t : {0u, 1u, 9u, 10u, 59u, 60u, 599u, 3599u, 3600u, 86399u, 86400u + 3661u, 99999u}) {
                 graph.SetElapsed(t);
-                blockOnly += RedrawAndCompare() == Block();
+                blockOnly += RedrawAndCompare() == QRegion(Block());
             }
         }
         EXPECT_EQ(blockOnly, 24);
