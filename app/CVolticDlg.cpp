@@ -344,15 +344,15 @@ bool CVolticDlg::TakeSample(bool writeRow)
     m_batteryCtrl.GetBatteryTotals(&totals);
 
     const PanelTexts texts = MakePanelTexts(status, totals);
-    m_powerSourceEdit->setText(FromNarrow(texts.powerSource));
-    m_batteryStatusEdit->setText(FromNarrow(texts.batteryStatus));
-    m_lifeLeftEdit->setText(FromNarrow(texts.lifeLeft));
-    m_totalCapacityEdit->setText(FromNarrow(texts.totalCapacity));
-    m_currentCapacityEdit->setText(FromNarrow(texts.currentCapacity));
-    m_chargeEdit->setText(FromNarrow(texts.charge));
-    m_voltEdit->setText(FromNarrow(texts.volt));
-    m_timeRemainingEdit->setText(FromNarrow(texts.timeRemaining));
-    m_totalTimeEdit->setText(FromNarrow(texts.totalTime));
+    SetEditTexts({{m_powerSourceEdit, FromNarrow(texts.powerSource)},
+                  {m_batteryStatusEdit, FromNarrow(texts.batteryStatus)},
+                  {m_lifeLeftEdit, FromNarrow(texts.lifeLeft)},
+                  {m_totalCapacityEdit, FromNarrow(texts.totalCapacity)},
+                  {m_currentCapacityEdit, FromNarrow(texts.currentCapacity)},
+                  {m_chargeEdit, FromNarrow(texts.charge)},
+                  {m_voltEdit, FromNarrow(texts.volt)},
+                  {m_timeRemainingEdit, FromNarrow(texts.timeRemaining)},
+                  {m_totalTimeEdit, FromNarrow(texts.totalTime)}});
 
     if (writeRow && m_logFile)
         WriteLogRow(m_logFile, BuildLogRow(m_clock(), status, totals));

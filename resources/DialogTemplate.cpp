@@ -153,6 +153,23 @@ bool SetControlText(QWidget* dialog, int controlId, const QString& text)
     return true;
 }
 
+void SetEditTexts(const std::vector<EditText>& fields)
+{
+    int rows = 0;
+    QWidget* last = nullptr;
+    for (const EditText& field : fields) {
+        if (field.edit->text() == field.text)
+            continue;
+        if (last && rows + field.edit->height() >= kFieldPassRows) {
+            last->repaint(); // paints every field changed since the last pass
+            rows = 0;
+        }
+        field.edit->setText(field.text);
+        rows += field.edit->height();
+        last = field.edit;
+    }
+}
+
 QString ControlText(const QWidget* dialog, int controlId)
 {
     QWidget* w = ControlById(dialog, controlId);

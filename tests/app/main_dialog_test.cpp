@@ -16,7 +16,9 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QGroupBox>
 #include <QLineEdit>
+#include <QPaintEvent>
 #include <QMenu>
 #include <QPushButton>
 #include <QSystemTrayIcon>
@@ -25,7 +27,9 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
+#include <set>
 
 namespace ampora {
 namespace {
@@ -569,6 +573,55 @@ TEST_F(MainDialogTest, AcChangeWithSameCountTakesASampleWithoutRow)
     ASSERT_EQ(dialog->Samples().Size(), 3u);
     EXPECT_EQ(dialog->Samples().Back().tick, 13);
     EXPECT_EQ(LogRows(), 2);
+}
+
+// A sample paints the fields whose text it changed, each once, in passes low enough that the
+// paint of the frames behind them stays on this thread; the fields it gives their own text
+// again are not painted.
+TEST_F(MainDialogTest, SamplePaintsOnlyChangedFieldsInLowPasses)
+{
+    sysfs.AddBattery(0);
+    Open().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
+    struct PaintCounter : QObject {
+        std::map<QObject*, int> paints;
+        int tallestFramePaint = 0; // pixel rows
+        bool eventFilter(QObject* o, QEvent* e) override
+        {
+            if (e->type() != QEvent::Paint)
+                return false;
+            ++paints[o];
+            if (qobject_cast<QGroupBox*>(o)) {
+                std::set<int> rows;
+                for (const QRect& r : static_cast<QPaintEvent*>(e)->region())
+                    for (int y = r.top(); y <= r.bottom(); ++y)
+                        rows.insert(y);
+                tallestFramePaint = std::max(tallestFramePaint, static_cast<int>(rows.size()));
+            }
+            return false;
+        }
+    } counter;
+    for (int id : kPanelFields)
+        ControlById(dialog.get(), id)->installEventFilter(&counter);
+    for (int id : {IDC_STATUS_GROUP, IDC_MONITOR_GROUP})
+        ControlById(dialog.get(), id)->installEventFilter(&counter);
+    dialog->OnOK(); // every field changes from "N/A"
+    QCoreApplication::processEvents();
+    for (int id : kPanelFields)
+        EXPECT_EQ(counter.paints[ControlById(dialog.get(), id)], 1) << id;
+    EXPECT_GT(counter.tallestFramePaint, 0);
+    EXPECT_LT(counter.tallestFramePaint, kFieldPassRows);
+
+    counter.paints.clear();
+    Ticks(10); // the same battery: the same nine texts
+    QCoreApplication::processEvents();
+    for (int id : kPanelFields)
+        EXPECT_EQ(counter.paints.count(ControlById(dialog.get(), id)), 0u) << id;
+    sysfs.SetAcOnline(true);
+    Ticks(10);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Text(1004), "A/C");
+    EXPECT_EQ(counter.paints[ControlById(dialog.get(), 1004)], 1);
 }
 
 // Notification area.
