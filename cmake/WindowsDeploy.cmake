@@ -22,6 +22,17 @@ while(ampora_qt_plugins)
     COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:${plugin}> ${CMAKE_BINARY_DIR}/${folder})
 endwhile()
 
+# Qt's own texts (message box buttons, file dialogs) in the shipped translation's language, in
+# translations/ beside the program, where the program looks for them on Windows. The host's Qt
+# translations (Debian's) are the same files on every platform.
+find_file(ampora_qtbase_de qtbase_de.qm PATHS /usr/share/qt6/translations NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH)
+if(NOT ampora_qtbase_de)
+  message(FATAL_ERROR "Qt's German texts (qtbase_de.qm of qt6-translations-l10n) were not found")
+endif()
+list(APPEND deploy_commands
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/translations
+  COMMAND ${CMAKE_COMMAND} -E copy_if_different ${ampora_qtbase_de} ${CMAKE_BINARY_DIR}/translations)
+
 # The compiler's own runtime libraries, wherever this compiler keeps them. (With MSVC, run
 # windeployqt, which knows its runtime; there is no package target then.)
 if(NOT MINGW)
@@ -42,7 +53,8 @@ add_custom_target(windows_deploy ALL ${deploy_commands} VERBATIM)
 add_dependencies(ampora windows_deploy)
 
 # The package: ampora-<version>-win64.zip with the program, its libraries and plugins, the
-# help file and the German translation in translations/de (copy it beside ampora.exe to use it).
+# help file, the German translation in translations/de (copy it beside ampora.exe to use it) and
+# Qt's German texts in translations.
 set(ampora_package ${CMAKE_BINARY_DIR}/ampora-${PROJECT_VERSION}-win64.zip)
 set(package_dir ${CMAKE_BINARY_DIR}/package/Ampora)
 add_custom_target(windows_package
@@ -56,6 +68,7 @@ add_custom_target(windows_package
   COMMAND ${CMAKE_COMMAND} -E chdir ${CMAKE_BINARY_DIR} ${CMAKE_COMMAND} -E copy libstdc++-6.dll libgcc_s_seh-1.dll
           libwinpthread-1.dll ${package_dir}
   COMMAND ${CMAKE_COMMAND} -E copy ${AMPORA_TRANSLATION_MODULE} ${package_dir}/translations/de
+  COMMAND ${CMAKE_COMMAND} -E copy ${ampora_qtbase_de} ${package_dir}/translations
   COMMAND ${CMAKE_COMMAND} -E rm -f ${package_dir}/platforms/qoffscreen.dll
   COMMAND ${CMAKE_COMMAND} -E chdir ${CMAKE_BINARY_DIR}/package ${CMAKE_COMMAND} -E tar cf ${ampora_package} --format=zip Ampora
   DEPENDS ampora windows_deploy translations
