@@ -302,14 +302,13 @@ void CGraphControl::PrepareStatusTexts(int w) const
         for (const QString& value : {texts[3].text, stoppedTexts[3].text, texts[4].text, QStringLiteral("0000")})
             valueWidth = std::max(valueWidth, fm.horizontalAdvance(value));
         t.columns = StatusBlockColumns(w, labelWidth, valueWidth);
-        const std::vector<StatusText> running = StatusBlock(t.columns, fm.height(), true, 0, 0);
-        const std::vector<StatusText> stopped = StatusBlock(t.columns, fm.height(), false, 0, 0);
+        const std::vector<StatusText> placed = StatusBlock(t.columns, fm.height(), true, 0, 0);
         for (int i = 0; i < 6; ++i)
-            t.at[i] = QPointF(running[i].x, running[i].y + lift);
+            t.at[i] = QPointF(placed[i].x, placed[i].y + lift);
         for (int i = 0; i < 3; ++i)
-            t.labels[i] = prepared(running[i].text);
-        t.running = prepared(running[3].text);
-        t.stopped = prepared(stopped[3].text);
+            t.labels[i] = prepared(texts[i].text);
+        t.running = prepared(texts[3].text);
+        t.stopped = prepared(stoppedTexts[3].text);
         t.elapsedShown = t.counterShown = -1;
         t.settings = m_settingsChanges;
         t.width = w;
