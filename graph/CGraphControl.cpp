@@ -160,15 +160,24 @@ void CGraphControl::Redraw()
         repaint();
         return;
     }
+    QRegion changed;
     if (CurrentKey() == m_pictureKey) {
-        m_statusOnlyPending = true;
-        repaint(m_block);
-        m_statusOnlyPending = false;
-        return;
+        // Only the values of the block can differ; a new second changes the elapsed time's
+        // rows alone, mostly a digit of it.
+        PrepareStatusTexts(w);
+        const BlockValues now = CurrentValues();
+        QRect area = m_block;
+        if (now.running == m_blockShows.running && now.counter == m_blockShows.counter)
+            area &= m_texts.elapsedRows;
+        m_blockBefore = m_picture.copy(area);
+        PaintStatusBlock(w, area);
+        m_blockShows = now;
+        changed = ChangedRegion(m_blockBefore, m_picture, area);
+    } else {
+        // Built here and sent in part: a sample changes a few columns of curve and the block.
+        PaintWhole(w, h);
+        changed = ChangedRegion(m_spare, m_picture);
     }
-    // Built here and sent in part: a sample changes a few columns of curve and the block.
-    PaintWhole(w, h);
-    const QRegion changed = ChangedRegion(m_spare, m_picture);
     if (changed.isEmpty())
         return;
     m_pictureReady = true;
@@ -186,9 +195,6 @@ void CGraphControl::paintEvent(QPaintEvent* event)
     const QRect area(0, 0, w, h);
     if (m_pictureReady && m_picture.size() == area.size()) {
         // Redraw built the picture and asks for what differs from the screen.
-    } else if (m_statusOnlyPending && m_picture.size() == area.size() && CurrentKey() == m_pictureKey
-               && m_block.contains(event->rect())) {
-        PaintStatusBlock(w);
     } else {
         const bool wasShown = m_pictureShown && m_picture.size() == area.size();
         PaintWhole(w, h);
@@ -218,6 +224,7 @@ void CGraphControl::PaintWhole(int w, int h)
     DrawPercentGrid(p, w, h);
     DrawStatusLabels(p, w);
     m_under = m_picture.copy(m_block);
+    m_blockShows = CurrentValues();
     DrawStatusValues(p, w);
     DrawTimeGrid(p, w, h);
     DrawCurve(p, w, h, m_series, kCurve, 0);
@@ -239,15 +246,20 @@ void CGraphControl::PaintWhole(int w, int h)
         DrawCurve(over, w, h, m_compareSeries, kCompareCurve, m_compareShift);
 }
 
-void CGraphControl::PaintStatusBlock(int w)
+void CGraphControl::PaintStatusBlock(int w, const QRect& area)
 {
     PrepareStatusTexts(w);
     QPainter p(&m_picture);
-    p.setClipRect(m_block);
+    p.setClipRect(area);
     p.setRenderHint(QPainter::TextAntialiasing, false);
-    p.drawImage(m_block.topLeft(), m_under);
+    p.drawImage(area.topLeft(), m_under, area.translated(-m_block.topLeft()));
     DrawStatusValues(p, w);
-    p.drawImage(m_block.topLeft(), m_over, m_block);
+    p.drawImage(area.topLeft(), m_over, area);
+}
+
+CGraphControl::BlockValues CGraphControl::CurrentValues() const
+{
+    return {m_runState, m_elapsed, m_sampleCount};
 }
 
 QImage CGraphControl::Render(int w, int h) const
@@ -280,12 +292,7 @@ void CGraphControl::RenderInto(QImage& image) const
 void CGraphControl::PrepareStatusTexts(int w) const
 {
     StatusTexts& t = m_texts;
-    const auto prepared = [this](const QString& text) {
-        QStaticText s(text);
-        s.setTextFormat(Qt::PlainText);
-        s.prepare(QTransform(), m_font);
-        return s;
-    };
+    const auto prepared = [this](const QString& text) { return PreparedText(text, m_font); };
     const QFontMetrics fm(m_font);
     if (t.settings != m_settingsChanges || t.width != w) {
         // Positions and the fixed texts; drawText puts the baseline at y + ascent, a static
@@ -305,17 +312,16 @@ void CGraphControl::PrepareStatusTexts(int w) const
         const std::vector<StatusText> placed = StatusBlock(t.columns, fm.height(), true, 0, 0);
         for (int i = 0; i < 6; ++i)
             t.at[i] = QPointF(placed[i].x, placed[i].y + lift);
+        // The elapsed time's cell and a row more on either side for the fraction of the lift.
+        t.elapsedRows = QRect(0, placed[4].y - 1, w, fm.height() + 2);
         for (int i = 0; i < 3; ++i)
             t.labels[i] = prepared(texts[i].text);
         t.running = prepared(texts[3].text);
         t.stopped = prepared(stoppedTexts[3].text);
-        t.elapsedShown = t.counterShown = -1;
+        t.elapsed.SetFont(m_font);
+        t.counterShown = -1;
         t.settings = m_settingsChanges;
         t.width = w;
-    }
-    if (t.elapsedShown != m_elapsed) {
-        t.elapsed = prepared(ElapsedText(static_cast<uint64_t>(m_elapsed)));
-        t.elapsedShown = m_elapsed;
     }
     if (t.counterShown != m_sampleCount) {
         t.counter = prepared(QString::asprintf("%d", static_cast<int>(m_sampleCount)));
@@ -368,7 +374,7 @@ void CGraphControl::DrawStatusValues(QPainter& p, int) const
     p.setBackgroundMode(Qt::TransparentMode);
     p.setPen(Qt::black);
     p.drawStaticText(m_texts.at[3], m_runState ? m_texts.running : m_texts.stopped);
-    p.drawStaticText(m_texts.at[4], m_texts.elapsed);
+    m_texts.elapsed.Draw(p, m_texts.at[4], static_cast<uint64_t>(m_elapsed));
     p.drawStaticText(m_texts.at[5], m_texts.counter);
     p.restore();
 }
@@ -428,18 +434,26 @@ void DrawCurvePolyline(QPainter& p, const std::vector<CurvePoint>& points, const
 
 QRegion ChangedRegion(const QImage& before, const QImage& after)
 {
-    if (before.size() != after.size() || before.format() != after.format() || after.depth() != 32)
+    if (before.size() != after.size())
         return QRegion(after.rect());
+    return ChangedRegion(before, after, after.rect());
+}
+
+QRegion ChangedRegion(const QImage& before, const QImage& after, const QRect& area)
+{
+    if (before.size() != area.size() || !after.rect().contains(area) || before.format() != after.format()
+        || after.depth() != 32)
+        return QRegion(area);
     // Rows are compared whole, changed rows in chunks of pixels; changes at most kGap chunks
     // apart form one span, and a span joins the rectangle it overlaps in the row above.
     constexpr int kChunk = 16;
     constexpr int kGap = 2;
     constexpr size_t kMaxRects = 8; // more would cost more requests than pixels saved
-    const int w = after.width();
+    const int w = area.width();
     std::vector<QRect> open, done, next;
-    for (int y = 0; y < after.height(); ++y) {
+    for (int y = 0; y < area.height(); ++y) {
         const auto* a = reinterpret_cast<const uint32_t*>(before.constScanLine(y));
-        const auto* b = reinterpret_cast<const uint32_t*>(after.constScanLine(y));
+        const auto* b = reinterpret_cast<const uint32_t*>(after.constScanLine(area.top() + y)) + area.left();
         next.clear();
         if (std::memcmp(a, b, size_t(w) * sizeof(uint32_t)) != 0) {
             int last = -kGap - 1;
@@ -474,10 +488,10 @@ QRegion ChangedRegion(const QImage& before, const QImage& after)
         QRect bounds;
         for (const QRect& r : done)
             bounds |= r;
-        return QRegion(bounds);
+        return QRegion(bounds.translated(area.topLeft()));
     }
     for (const QRect& r : done)
-        region += r;
+        region += r.translated(area.topLeft());
     return region;
 }
 

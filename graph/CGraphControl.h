@@ -3,6 +3,7 @@
 // Start, an optional compared run drawn over it, and a status block. It owns no data: it reads
 // the owner's series at every paint and redraws only when the owner asks (update/repaint).
 #include "graph/GraphGeometry.h"
+#include "graph/StaticTexts.h"
 #include "monitor/Sample.h"
 
 #include <QFont>
@@ -85,14 +86,15 @@ private:
     }
 
     // The status block's texts, laid out once for the fonts and language of the moment; the
-    // elapsed time and the counter again only when their text changes.
+    // counter again only when it changes, the elapsed time in parts (ElapsedTextPainter).
     struct StatusTexts {
         uint64_t settings = ~uint64_t{0}; // the m_settingsChanges they were made for
         int width = -1;
         StatusColumns columns{};
         QPointF at[6];                    // top left of each text (baseline less the ascent)
-        QStaticText labels[3], running, stopped, elapsed, counter;
-        int64_t elapsedShown = -1;
+        QRect elapsedRows;                // every row the elapsed time can draw in
+        QStaticText labels[3], running, stopped, counter;
+        ElapsedTextPainter elapsed;
         int64_t counterShown = -1;
     };
     void PrepareStatusTexts(int w) const;
@@ -101,18 +103,27 @@ private:
     // over them (transparent where they draw nothing). A redraw of the block alone puts the
     // values between the two.
     void PaintWhole(int w, int h);
-    void PaintStatusBlock(int w);
+    // Paints `area` (within the block) from the layers and the values of the moment.
+    void PaintStatusBlock(int w, const QRect& area);
+    // The values the block shows, and those m_picture's block shows.
+    struct BlockValues {
+        bool running = false;
+        int64_t elapsed = 0;
+        uint32_t counter = 0;
+    };
+    BlockValues CurrentValues() const;
+    BlockValues m_blockShows;
 
     uint64_t m_settingsChanges = 0;
     QImage m_picture;                 // what the last paint showed
     QImage m_spare;                   // the picture before it, kept for its memory
     // The screen shows all of m_picture: every paint since it was built covered what differs.
     bool m_pictureShown = false;
-    bool m_statusOnlyPending = false; // Redraw found that only the status block changed
     bool m_pictureReady = false;      // Redraw built m_picture and asks for its changed part
     PictureKey m_pictureKey;          // what m_picture was drawn for
     QRect m_block;                    // StatusRect() within the picture, when m_picture was drawn
     QImage m_under, m_over;
+    QImage m_blockBefore; // the block's pixels before a redraw of the block alone
     mutable StatusTexts m_texts;
 
     void RenderInto(QImage& image) const;
@@ -141,6 +152,9 @@ private:
 // The part of `after` whose pixels differ from `before`, as a few rectangles; all of `after`
 // when the two differ in size or format.
 QRegion ChangedRegion(const QImage& before, const QImage& after);
+// The same for the part `area` of `after`, whose earlier pixels `before` holds; all of `area`
+// when `before` is not of its size or format.
+QRegion ChangedRegion(const QImage& before, const QImage& after, const QRect& area);
 
 struct CurvePoint;
 // Draws a curve's polyline (first point: where the pen starts) with the 2-pixel curve pen.

@@ -302,21 +302,25 @@ TEST_F(GraphRedraw, OnlyTheStatusBlockWhenNothingElseChanged)
 {
     run.Append(At(0, 100));
     Show(600, 480);
+    // Changed pixels of the block alone, for a new second no more than the digits.
+    const auto inBlock = [this](const QRegion& painted) { return !painted.isEmpty() && (painted - Block()).isEmpty(); };
     graph.SetElapsed(1);
-    EXPECT_EQ(RedrawAndCompare(), QRegion(Block()));
+    const QRegion second = RedrawAndCompare();
+    EXPECT_TRUE(inBlock(second));
+    EXPECT_LE(second.boundingRect().width() * second.boundingRect().height(), Block().width() * Block().height() / 4);
     graph.SetRunState(true);
-    EXPECT_EQ(RedrawAndCompare(), QRegion(Block()));
+    EXPECT_TRUE(inBlock(RedrawAndCompare()));
     run.Append(At(10, 99)); // a sample: the curve changes, the rest stays
     graph.SetElapsed(10);
     const QRegion sample = RedrawAndCompare();
     EXPECT_FALSE(sample.isEmpty());
     EXPECT_FALSE(sample.contains(QRect(300, 200, 1, 1)));
     graph.SetElapsed(11);
-    EXPECT_EQ(RedrawAndCompare(), QRegion(Block()));
+    EXPECT_TRUE(inBlock(RedrawAndCompare()));
     graph.ShiftCompare(1); // no compared curve: nothing to send
     EXPECT_TRUE(RedrawAndCompare().isEmpty());
     graph.ShiftCompare(0); // no change at all
-    EXPECT_EQ(RedrawAndCompare(), QRegion(Block()));
+    EXPECT_TRUE(RedrawAndCompare().isEmpty());
     graph.SetTimeRange(1800);
     EXPECT_FALSE(RedrawAndCompare().isEmpty());
     graph.SetValueMax(50);
@@ -377,14 +381,17 @@ TEST_F(GraphRedraw, AnotherLanguageRedrawsTheLabels)
     run = Line(40);
     Show(600, 480);
     RedrawAndCompare();
+    const QImage english = Screen().copy(Block());
     QTranslator german;
     ASSERT_TRUE(german.load(QStringLiteral(AMPORA_BUILD_DIR "/translations/de/TransBat.lng")));
     QCoreApplication::installTranslator(&german);
     QCoreApplication::processEvents(); // the language change reaches the widgets
-    EXPECT_FALSE((RedrawAndCompare() & Block()).isEmpty());
+    RedrawAndCompare();
+    EXPECT_NE(Screen().copy(Block()), english);
     QCoreApplication::removeTranslator(&german);
     QCoreApplication::processEvents();
-    EXPECT_FALSE((RedrawAndCompare() & Block()).isEmpty());
+    RedrawAndCompare();
+    EXPECT_EQ(Screen().copy(Block()), english);
 }
 
 TEST(ChangedRegion, CoversEveryChangedPixelAndLittleElse)
@@ -470,7 +477,7 @@ TEST_F(GraphRedraw, BlockAloneGivesThePixelsOfAWholeRedraw)
             graph.SetRunState(running);
             for (uint32_t t : {0u, 1u, 9u, 10u, 59u, 60u, 599u, 3599u, 3600u, 86399u, 86400u + 3661u, 99999u}) {
                 graph.SetElapsed(t);
-                blockOnly += RedrawAndCompare() == QRegion(Block());
+                blockOnly += (RedrawAndCompare() - Block()).isEmpty();
             }
         }
         EXPECT_EQ(blockOnly, 24);
