@@ -101,6 +101,7 @@ void CGraphControl::FontsChanged()
     m_font = FontWithCell(12);
     m_rotatedFont = FontWithCell(10);
     ++m_settingsChanges;
+    ++m_fontChanges;
 }
 
 void CGraphControl::changeEvent(QEvent* event)
@@ -318,7 +319,10 @@ void CGraphControl::PrepareStatusTexts(int w) const
             t.labels[i] = prepared(texts[i].text);
         t.running = prepared(texts[3].text);
         t.stopped = prepared(stoppedTexts[3].text);
-        t.elapsed.SetFont(m_font);
+        if (t.fonts != m_fontChanges) {
+            t.elapsed.SetFont(m_font);
+            t.fonts = m_fontChanges;
+        }
         t.counterShown = -1;
         t.settings = m_settingsChanges;
         t.width = w;

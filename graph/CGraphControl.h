@@ -89,6 +89,7 @@ private:
     // counter again only when it changes, the elapsed time in parts (ElapsedTextPainter).
     struct StatusTexts {
         uint64_t settings = ~uint64_t{0}; // the m_settingsChanges they were made for
+        uint64_t fonts = ~uint64_t{0};    // the m_fontChanges the elapsed time's parts were made for
         int width = -1;
         StatusColumns columns{};
         QPointF at[6];                    // top left of each text (baseline less the ascent)
@@ -115,6 +116,7 @@ private:
     BlockValues m_blockShows;
 
     uint64_t m_settingsChanges = 0;
+    uint64_t m_fontChanges = 0;       // FontsChanged calls: the fonts, or the faces they map to
     QImage m_picture;                 // what the last paint showed
     QImage m_spare;                   // the picture before it, kept for its memory
     // The screen shows all of m_picture: every paint since it was built covered what differs.

@@ -19,7 +19,9 @@ void ElapsedTextPainter::SetFont(const QFont& font)
 {
     m_font = font;
     m_headMinute = -1;
-    m_tails.fill(QStaticText());
+    // All sixty at once: the first minute of a run then lays out nothing more than the others.
+    for (uint64_t s = 0; s < m_tails.size(); ++s)
+        m_tails[s] = PreparedText(ElapsedText(s).right(2), m_font);
 }
 
 void ElapsedTextPainter::Draw(QPainter& p, const QPointF& at, uint64_t seconds)
@@ -32,11 +34,8 @@ void ElapsedTextPainter::Draw(QPainter& p, const QPointF& at, uint64_t seconds)
         m_tailOffset = QFontMetricsF(m_font).horizontalAdvance(head);
         m_headMinute = minute;
     }
-    QStaticText& tail = m_tails[seconds % 60];
-    if (tail.text().isEmpty())
-        tail = PreparedText(ElapsedText(seconds % 60).right(2), m_font);
     p.drawStaticText(at, m_head);
-    p.drawStaticText(at + QPointF(m_tailOffset, 0), tail);
+    p.drawStaticText(at + QPointF(m_tailOffset, 0), m_tails[seconds % 60]);
 }
 
 } // namespace ampora

@@ -16,10 +16,11 @@ QStaticText PreparedText(const QString& text, const QFont& font);
 
 // The elapsed time of the status block (ElapsedText), drawn as drawStaticText draws the whole
 // text at the same point, pixel for pixel, without laying out a new text every second: the
-// hours and minutes are laid out once a minute, each of the sixty seconds once.
+// hours and minutes are laid out once a minute, the sixty seconds once for the font.
 class ElapsedTextPainter {
 public:
-    // Forgets every laid-out part.
+    // Lays out every part anew for `font` (also when the same font now maps to another face).
+    // Before the first call nothing can be drawn.
     void SetFont(const QFont& font);
     // `at`: the top left of the text, as drawStaticText takes it. The painter's font and pen
     // are the caller's.
@@ -30,7 +31,7 @@ private:
     int64_t m_headMinute = -1;   // the minute m_head was laid out for
     QStaticText m_head;          // "HH:MM:"
     qreal m_tailOffset = 0;      // where the seconds start within the whole text
-    std::array<QStaticText, 60> m_tails; // "SS", laid out when first shown
+    std::array<QStaticText, 60> m_tails; // "00" to "59"
 };
 
 } // namespace ampora
