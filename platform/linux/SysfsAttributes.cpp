@@ -20,6 +20,8 @@ std::optional<std::string> ReadAttribute(const std::string& folder, const std::s
     const std::unique_ptr<std::FILE, FileCloser> file(std::fopen((folder + "/" + name).c_str(), "rb"));
     if (!file)
         return std::nullopt;
+    // Unbuffered, the text is read straight into `text`: no stream buffer to allocate and size.
+    std::setvbuf(file.get(), nullptr, _IONBF, 0);
     // One byte more than allowed tells an oversized file from one that fits exactly.
     std::string text(kMaxAttributeBytes + 1, '\0');
     const std::size_t got = std::fread(text.data(), 1, text.size(), file.get());
