@@ -16,6 +16,7 @@ const QString kDevicePathPrefix = QStringLiteral("/org/freedesktop/UPower/device
 const QString kDaemonInterface = QStringLiteral("org.freedesktop.UPower");
 const QString kDeviceInterface = QStringLiteral("org.freedesktop.UPower.Device");
 const QString kPropertiesInterface = QStringLiteral("org.freedesktop.DBus.Properties");
+const QString kPropertiesChanged = QStringLiteral("PropertiesChanged");
 
 constexpr uint kLinePower = 1;
 constexpr uint kBattery = 2;
@@ -62,19 +63,17 @@ UPowerEvents::UPowerEvents(const QDBusConnection& bus, std::chrono::milliseconds
 
     // QtDBus matches a slot's argument types by name, which a type knows only once registered.
     qRegisterMetaType<QDBusObjectPath>();
-    // Naming the service makes QtDBus accept the signals only from the name's owner; the
-    // empty path takes PropertiesChanged of the daemon and of every device.
+    // Naming the service makes QtDBus accept the signals only from the name's owner.
     const bool added = m_bus.connect(kService, kPath, kDaemonInterface, QStringLiteral("DeviceAdded"), this,
                                      SLOT(OnDeviceAdded(QDBusObjectPath)));
     const bool removed = m_bus.connect(kService, kPath, kDaemonInterface, QStringLiteral("DeviceRemoved"), this,
                                        SLOT(OnDeviceRemoved(QDBusObjectPath)));
-    const bool properties = m_bus.connect(kService, QString(), kPropertiesInterface, QStringLiteral("PropertiesChanged"),
-                                          this,
-                                          SLOT(OnPropertiesChanged(QString, QVariantMap, QStringList, QDBusMessage)));
-    m_listening = added && removed && properties;
+    // Every path until the device list names the ones to listen to.
+    m_everyPath = ListenToChanges(QString(), true);
+    m_listening = added && removed && m_everyPath;
 
-    // Learning the devices now keeps their first change from waiting for the answer, and lets
-    // a removal be judged after the device is gone. Where UPower is started on demand, this
+    // Learning the devices now names the paths to listen to, keeps their first change from
+    // waiting for the answer, and lets a removal be judged after the device is gone. Where UPower is started on demand, this
     // call is also what starts it: signals alone never would.
     auto* list = new QDBusPendingCallWatcher(
         m_bus.asyncCall(QDBusMessage::createMethodCall(kService, kPath, kDaemonInterface,
@@ -89,22 +88,35 @@ void UPowerEvents::OnDeviceList(QDBusPendingCallWatcher* answer)
     answer->deleteLater();
     if (!reply.isValid())
         return;
+    bool watching = Watch(kPath);
     for (const QDBusObjectPath& device : reply.value()) {
-        if (!m_computerDevice.contains(device.path()) && !m_asking.contains(device.path()))
-            AskKind(device.path(), false);
+        const QString path = device.path();
+        const auto known = m_computerDevice.constFind(path);
+        if (known == m_computerDevice.constEnd() || *known)
+            watching = Watch(path) && watching;
+        if (known == m_computerDevice.constEnd() && !m_asking.contains(path))
+            AskKind(path, false);
     }
+    // The paths' own subscriptions are in place before the one for every path goes, so
+    // nothing sent meanwhile is lost.
+    if (watching && m_everyPath)
+        m_everyPath = !ListenToChanges(QString(), false);
 }
 
 void UPowerEvents::OnDeviceAdded(const QDBusObjectPath& device)
 {
     // A path can come back for another device.
     m_computerDevice.remove(device.path());
+    // While every path is listened to, the device list still to come names this device too.
+    if (!m_everyPath)
+        Watch(device.path());
     NoteDeviceChange(device.path());
 }
 
 void UPowerEvents::OnDeviceRemoved(const QDBusObjectPath& device)
 {
     const QString path = device.path();
+    Unwatch(path);
     if (const auto known = m_computerDevice.constFind(path); known != m_computerDevice.constEnd()) {
         const bool computer = *known;
         m_computerDevice.remove(path);
@@ -165,6 +177,8 @@ void UPowerEvents::OnKindAnswer(const QString& path, QDBusPendingCallWatcher* an
     // A device already gone is not kept: its path may come back for another one.
     if (computer)
         m_computerDevice.insert(path, isComputer);
+    if (!isComputer)
+        Unwatch(path);
     if (changed && isComputer)
         NoteChange();
 }
@@ -173,6 +187,27 @@ void UPowerEvents::NoteChange()
 {
     if (!m_coalesce.isActive())
         m_coalesce.start();
+}
+
+bool UPowerEvents::ListenToChanges(const QString& path, bool listen)
+{
+    const char* slot = SLOT(OnPropertiesChanged(QString, QVariantMap, QStringList, QDBusMessage));
+    return listen ? m_bus.connect(kService, path, kPropertiesInterface, kPropertiesChanged, this, slot)
+                  : m_bus.disconnect(kService, path, kPropertiesInterface, kPropertiesChanged, this, slot);
+}
+
+bool UPowerEvents::Watch(const QString& path)
+{
+    // Never twice: QtDBus would deliver each signal once per subscription.
+    if (!m_watched.contains(path) && ListenToChanges(path, true))
+        m_watched.insert(path);
+    return m_watched.contains(path);
+}
+
+void UPowerEvents::Unwatch(const QString& path)
+{
+    if (m_watched.remove(path))
+        ListenToChanges(path, false);
 }
 
 } // namespace ampora

@@ -6,10 +6,18 @@
 // device at start and for each new path as it shows up) and kept. One plug of the adapter
 // makes UPower send several signals at once, so a burst becomes one powerStatusChanged, sent
 // `coalesce` after its first signal. It never reports stand-by.
+// UPower sends PropertiesChanged for every device it has: its DisplayDevice (which repeats
+// the batteries' changes), mice, keyboards and headsets (whose levels change often). Each
+// such signal received would wake the program for nothing, so PropertiesChanged is listened
+// to only on the daemon's path and on each device path from the device list or DeviceAdded,
+// until the device's answer says it is not the computer's or it is removed. Until the device
+// list is answered (and for good if it cannot be had), every path is listened to, so no
+// change is missed at start.
 #include "platform/PowerEvents.h"
 
 #include <QDBusConnection>
 #include <QHash>
+#include <QSet>
 #include <QStringList>
 #include <QTimer>
 #include <QVariantMap>
@@ -63,11 +71,18 @@ private:
     void OnKindAnswer(const QString& path, QDBusPendingCallWatcher* answer);
     void OnDeviceList(QDBusPendingCallWatcher* answer);
     void NoteChange();
+    // Starts or stops taking PropertiesChanged of `path` (every path when empty).
+    bool ListenToChanges(const QString& path, bool listen);
+    // Takes PropertiesChanged of `path` from now, once; true when they are taken.
+    bool Watch(const QString& path);
+    void Unwatch(const QString& path);
 
     QDBusConnection m_bus;
     QTimer m_coalesce;
     QHash<QString, bool> m_computerDevice; // path -> one of the computer's supplies
     QHash<QString, bool> m_asking;         // path asked about -> a change waits for the answer
+    QSet<QString> m_watched;               // paths whose PropertiesChanged are taken
+    bool m_everyPath = false;              // PropertiesChanged of every path taken (at start)
     bool m_listening = false;
 };
 
