@@ -203,6 +203,28 @@ INSTANTIATE_TEST_SUITE_P(
         UPowerCase{"intruder_device_added", [](QDBusConnection& c) { test::EmitDeviceAdded(c, kBattery); }, 0, true}),
     [](const ::testing::TestParamInfo<UPowerCase>& info) { return std::string(info.param.name); });
 
+// Each PropertiesChanged received wakes the program, so only the daemon's and the computer's
+// supplies are taken, as devices come and go; not those of peripherals.
+TEST_F(DBusPowerEventsTest, PropertiesChangedAreTakenOnlyForTheComputersSupplies)
+{
+    test::FakeUPower fakeUPower;
+    ASSERT_TRUE(fakeUPower.AddDevice(m_services, kLinePower, 1, true));
+    ASSERT_TRUE(fakeUPower.AddDevice(m_services, kBattery, 2, true));
+    ASSERT_TRUE(fakeUPower.AddDevice(m_services, kMouse, 5, false));
+    ASSERT_TRUE(fakeUPower.AddDevice(m_services, kHidBattery, 2, false));
+    ASSERT_TRUE(test::RegisterUPower(m_services, &fakeUPower));
+    UPowerEvents upower(m_program, 30ms);
+    const auto taken = [&] { return m_bus.SignalPaths(m_program, QStringLiteral("PropertiesChanged")); };
+    EXPECT_TRUE(WaitUntil([&] { return taken() == QStringList{kDaemon, kBattery, kLinePower}; }))
+        << taken().join(' ').toStdString();
+
+    test::EmitDeviceRemoved(m_services, kBattery);
+    test::EmitDeviceAdded(m_services, kMouse); // a path that comes back is asked about again
+    test::EmitDeviceAdded(m_services, kGoneBattery); // unreadable: its name decides
+    EXPECT_TRUE(WaitUntil([&] { return taken() == QStringList{kDaemon, kGoneBattery, kLinePower}; }))
+        << taken().join(' ').toStdString();
+}
+
 TEST_F(DBusPowerEventsTest, SeparateBurstsGiveSeparateStatusChanges)
 {
     ASSERT_TRUE(test::RegisterUPower(m_services));

@@ -2,8 +2,10 @@
 
 #include "EventWait.h"
 
+#include <QDBusArgument>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 #include <poll.h>
@@ -72,6 +74,29 @@ void PrivateBus::Settle(const std::vector<QDBusConnection>& connections)
     for (const QDBusConnection& connection : connections)
         connection.call(GetId(), QDBus::Block, kStartTimeoutMs);
     ProcessEventsFor(std::chrono::milliseconds(20));
+}
+
+QStringList PrivateBus::SignalPaths(const QDBusConnection& connection, const QString& member) const
+{
+    QDBusConnection asking = QDBusConnection::connectToBus(m_address, QStringLiteral("ampora-test-match-rules"));
+    const QDBusMessage reply = asking.call(
+        QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
+                                       QStringLiteral("org.freedesktop.DBus.Debug.Stats"),
+                                       QStringLiteral("GetAllMatchRules")),
+        QDBus::Block, kStartTimeoutMs);
+    QDBusConnection::disconnectFromBus(QStringLiteral("ampora-test-match-rules"));
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
+        return {QStringLiteral("no match rules: ") + reply.errorMessage()};
+    QMap<QString, QStringList> rules;
+    qvariant_cast<QDBusArgument>(reply.arguments().constFirst()) >> rules;
+    static const QRegularExpression kPath(QStringLiteral("path='([^']*)'"));
+    QStringList paths;
+    for (const QString& rule : rules.value(connection.baseService())) {
+        if (rule.contains(QStringLiteral("member='%1'").arg(member)))
+            paths.append(kPath.match(rule).captured(1));
+    }
+    paths.sort();
+    return paths;
 }
 
 FakeLogind::~FakeLogind()

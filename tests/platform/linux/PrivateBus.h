@@ -32,6 +32,10 @@ public:
     // daemon has routed everything, and the receiver has read it), then queued deliveries run.
     void Settle(const std::vector<QDBusConnection>& connections);
 
+    // The paths in the daemon's match rules of `connection` for the signal `member`, sorted;
+    // an empty string for a rule that takes the signal from every path.
+    QStringList SignalPaths(const QDBusConnection& connection, const QString& member) const;
+
 private:
     QProcess m_daemon;
     QString m_address;
