@@ -8,11 +8,11 @@
 // `coalesce` after its first signal. It never reports stand-by.
 // UPower sends PropertiesChanged for every device it has: its DisplayDevice (which repeats
 // the batteries' changes), mice, keyboards and headsets (whose levels change often). Each
-// such signal received would wake the program for nothing, so PropertiesChanged is listened
-// to only on the daemon's path and on each device path from the device list or DeviceAdded,
-// until the device's answer says it is not the computer's or it is removed. Until the device
-// list is answered (and for good if it cannot be had), every path is listened to, so no
-// change is missed at start.
+// such signal received wakes the program's bus thread and then its main thread, so
+// PropertiesChanged is listened to only on the daemon's path and on each device path from
+// the device list or DeviceAdded, until the device's answer says it is not the computer's or
+// it is removed. Until the device list is answered (and for good if it cannot be had), every
+// path is listened to, so no change is missed at start.
 #include "platform/PowerEvents.h"
 
 #include <QDBusConnection>
