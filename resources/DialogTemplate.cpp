@@ -1,5 +1,6 @@
 #include "resources/DialogTemplate.h"
 
+#include "resources/OpaqueLineEdit.h"
 #include "resources/Resources.h"
 #include "resources/StringTable.h"
 
@@ -66,7 +67,7 @@ QWidget* MakeControl(QDialog* dialog, const ControlTemplate& c)
     }
     case ControlKind::Edit:
     case ControlKind::ReadOnlyEdit: {
-        auto* e = new QLineEdit(text, dialog);
+        auto* e = new OpaqueLineEdit(text, dialog);
         e->setReadOnly(c.kind == ControlKind::ReadOnlyEdit);
         return e;
     }
@@ -155,18 +156,9 @@ bool SetControlText(QWidget* dialog, int controlId, const QString& text)
 
 void SetEditTexts(const std::vector<EditText>& fields)
 {
-    int rows = 0;
-    QWidget* last = nullptr;
     for (const EditText& field : fields) {
-        if (field.edit->text() == field.text)
-            continue;
-        if (last && rows + field.edit->height() >= kFieldPassRows) {
-            last->repaint(); // paints every field changed since the last pass
-            rows = 0;
-        }
-        field.edit->setText(field.text);
-        rows += field.edit->height();
-        last = field.edit;
+        if (field.edit->text() != field.text)
+            field.edit->setText(field.text);
     }
 }
 

@@ -66,11 +66,8 @@ void ApplyCaptionTable(QWidget* dialog, const std::vector<CaptionPair>& table);
 // Sets a control's text whatever its kind (button, label, edit, group box). False when the
 // dialog has no such control.
 bool SetControlText(QWidget* dialog, int controlId, const QString& text);
-// Sets the fields' texts in order. Fields whose text changes are painted in passes lower than
-// kFieldPassRows pixel rows: the paint of a taller pass over the frames behind the fields
-// makes the raster engine split its fills over the thread pool, which wakes two threads and
-// the caller for every pass. A field given its own text again is not painted.
-constexpr int kFieldPassRows = 96;
+// Sets the fields' texts. A field given its own text again is not painted; the template's
+// fields paint what lies under them themselves, so a changed one repaints only itself.
 struct EditText { QLineEdit* edit; QString text; };
 void SetEditTexts(const std::vector<EditText>& fields);
 QString ControlText(const QWidget* dialog, int controlId);
