@@ -618,7 +618,8 @@ TEST_F(MainDialogTest, SamplePaintsOnlyTheFieldsItChanges)
 }
 
 // What the window holds where the fields stand is what plain fields, painted over the dialog
-// and its frames, would give: at the first paint, after samples, with the window inactive.
+// and its frames, would give: at the first paint, after samples, with a field focused, with
+// the window inactive.
 TEST_F(MainDialogTest, OpaqueFieldsPaintTheSamePixelsAsPlainOnes)
 {
     sysfs.AddBattery(0);
@@ -652,6 +653,9 @@ TEST_F(MainDialogTest, OpaqueFieldsPaintTheSamePixelsAsPlainOnes)
     sysfs.SetBatteryValue(0, "energy_now", "30000000");
     Ticks(10);
     check("after samples");
+    QApplication::setActiveWindow(dialog.get());
+    ControlById(dialog.get(), 1004)->setFocus();
+    check("focused");
     QApplication::setActiveWindow(nullptr);
     dialog->update();
     check("inactive");
