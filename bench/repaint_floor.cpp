@@ -1,14 +1,18 @@
 // The least a Qt Widgets window costs on X11 with a once-a-second timer, for comparing with
 // Ampora's own active minute: a 600 × 460 window whose timer does nothing else ("timer"),
 // or repaints a 100 × 58 block with a fill ("block", about the size of Ampora's status
-// block), or a 10 × 12 rectangle ("small"). Shared memory is off as in Ampora.
+// block), or a 10 × 12 rectangle ("small"). "window" repaints the 10 × 12 rectangle of a bare
+// QWindow through its own QBackingStore, without the widgets' repaint machinery: the least
+// any Qt window pays for it. Shared memory is off as in Ampora.
 // scripts/perf/qt-floor runs each mode on a private X server and measures it.
-//   repaint_floor [timer|block|small]   (default block)
+//   repaint_floor [timer|block|small|window]   (default block)
 #include <QApplication>
+#include <QBackingStore>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 #include <cstdio>
 #include <cstring>
@@ -39,6 +43,43 @@ private:
     bool m_dark = false;
 };
 
+// The same small repaint without widgets: begin, fill, end and flush on the window's store.
+class FloorRasterWindow : public QWindow {
+public:
+    FloorRasterWindow() : m_store(this) {}
+
+    void Tick()
+    {
+        m_dark = !m_dark;
+        if (isExposed())
+            Paint(QRect(20, 20, 10, 12));
+    }
+
+protected:
+    void exposeEvent(QExposeEvent*) override
+    {
+        if (!isExposed())
+            return;
+        m_store.resize(size());
+        Paint(QRect(QPoint(), size()));
+    }
+
+private:
+    void Paint(const QRect& area)
+    {
+        m_store.beginPaint(area);
+        {
+            QPainter p(m_store.paintDevice());
+            p.fillRect(area, m_dark ? Qt::darkBlue : Qt::darkGreen);
+        }
+        m_store.endPaint();
+        m_store.flush(area);
+    }
+
+    QBackingStore m_store;
+    bool m_dark = false;
+};
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -49,18 +90,27 @@ int main(int argc, char** argv)
         area = QRect(20, 20, 100, 58);
     } else if (std::strcmp(mode, "small") == 0) {
         area = QRect(20, 20, 10, 12);
-    } else if (std::strcmp(mode, "timer") != 0) {
-        std::fprintf(stderr, "repaint_floor: unknown mode %s (timer, block or small)\n", mode);
+    } else if (std::strcmp(mode, "timer") != 0 && std::strcmp(mode, "window") != 0) {
+        std::fprintf(stderr, "repaint_floor: unknown mode %s (timer, block, small or window)\n", mode);
         return 2;
     }
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
         qputenv("QT_XCB_NO_MITSHM", "1");
     QApplication app(argc, argv);
+    QTimer timer; // coarse, as Ampora's tick
+    if (std::strcmp(mode, "window") == 0) {
+        FloorRasterWindow window;
+        window.setTitle(QStringLiteral("repaint_floor"));
+        window.resize(600, 460);
+        window.show();
+        QObject::connect(&timer, &QTimer::timeout, &window, &FloorRasterWindow::Tick);
+        timer.start(1000);
+        return app.exec();
+    }
     FloorWindow window(area);
     window.setWindowTitle(QStringLiteral("repaint_floor"));
     window.resize(600, 460);
     window.show();
-    QTimer timer; // coarse, as Ampora's tick
     QObject::connect(&timer, &QTimer::timeout, &window, &FloorWindow::Tick);
     timer.start(1000);
     return app.exec();
