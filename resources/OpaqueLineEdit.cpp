@@ -79,7 +79,7 @@ bool OpaqueLineEdit::event(QEvent* event)
 
 void OpaqueLineEdit::paintEvent(QPaintEvent* event)
 {
-    if (testAttribute(Qt::WA_OpaquePaintEvent)) {
+    if (testAttribute(Qt::WA_OpaquePaintEvent) && parentWidget()) {
         if (m_backdrop.isNull() || m_active != isActiveWindow()
             || m_backdrop.devicePixelRatio() != devicePixelRatioF()) {
             DrawBackdrop();
