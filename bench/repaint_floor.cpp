@@ -82,6 +82,19 @@ private:
 
 } // namespace
 
+// Shows the window at the graph's size and calls its Tick once a second, with a coarse timer
+// as Ampora's tick, until the window is closed.
+template <typename Window>
+int ShowAndTick(QApplication& app, Window& window)
+{
+    window.resize(600, 460);
+    window.show();
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, &window, &Window::Tick);
+    timer.start(1000);
+    return app.exec();
+}
+
 int main(int argc, char** argv)
 {
     const char* mode = argc > 1 ? argv[1] : "block";
@@ -97,21 +110,12 @@ int main(int argc, char** argv)
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
         qputenv("QT_XCB_NO_MITSHM", "1");
     QApplication app(argc, argv);
-    QTimer timer; // coarse, as Ampora's tick
     if (std::strcmp(mode, "window") == 0) {
         FloorRasterWindow window;
         window.setTitle(QStringLiteral("repaint_floor"));
-        window.resize(600, 460);
-        window.show();
-        QObject::connect(&timer, &QTimer::timeout, &window, &FloorRasterWindow::Tick);
-        timer.start(1000);
-        return app.exec();
+        return ShowAndTick(app, window);
     }
     FloorWindow window(area);
     window.setWindowTitle(QStringLiteral("repaint_floor"));
-    window.resize(600, 460);
-    window.show();
-    QObject::connect(&timer, &QTimer::timeout, &window, &FloorWindow::Tick);
-    timer.start(1000);
-    return app.exec();
+    return ShowAndTick(app, window);
 }
