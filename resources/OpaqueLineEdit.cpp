@@ -79,7 +79,7 @@ bool OpaqueLineEdit::event(QEvent* event)
 
 void OpaqueLineEdit::paintEvent(QPaintEvent* event)
 {
-    if (testAttribute(Qt::WA_OpaquePaintEvent) && parentWidget()) {
+    if (testAttribute(Qt::WA_OpaquePaintEvent)) { // set only while the parent is a window
         if (m_backdrop.isNull() || m_active != isActiveWindow()
             || m_backdrop.devicePixelRatio() != devicePixelRatioF()) {
             DrawBackdrop();
