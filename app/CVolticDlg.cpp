@@ -7,6 +7,7 @@
 #include "platform/Backends.h"
 #include "dialogs/CBatteryInfo.h"
 #include "dialogs/CSysInfo.h"
+#include "dialogs/InfoTexts.h"
 #include "graph/CGraphControl.h"
 #include "monitor/BatteryDataFile.h"
 #include "monitor/BatteryLog.h"
@@ -223,7 +224,7 @@ void CVolticDlg::FillBatterySelector()
     m_batterySelector->clear();
     const int count = m_batteryCtrl.GetBatteryCount();
     for (int i = 0; i < count; ++i)
-        m_batterySelector->addItem(m_hIcon, QString::asprintf("Bat. %d", i + 1), i);
+        m_batterySelector->addItem(m_hIcon, BatterySelectorText(i), i);
     m_batterySelector->setCurrentIndex(count > 0 ? 0 : -1);
     const bool any = count != 0;
     m_startButton->setEnabled(any);
