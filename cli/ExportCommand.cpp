@@ -33,24 +33,24 @@ QString CsvRow(const QStringList& fields)
     return cells.join(QLatin1Char(',')) + QStringLiteral("\r\n");
 }
 
-// A JSON number as a CSV cell; null (unknown) is an empty cell.
-QString Cell(const QJsonValue& value)
+// A JSON number as a CSV cell with `decimals` places; null (unknown) is an empty cell.
+QString Cell(const QJsonValue& value, int decimals)
 {
-    if (!value.isDouble())
-        return QString();
-    const double number = value.toDouble();
-    return number == double(qint64(number)) ? QString::number(qint64(number)) : QString::number(number, 'f', 3);
+    return value.isDouble() ? QString::number(value.toDouble(), 'f', decimals) : QString();
 }
 
 QByteArray Csv(const BatteryData& data)
 {
-    const QStringList columns = SampleColumns();
-    QString text = CsvRow(columns);
+    const std::vector<SampleColumn> columns = SampleColumns();
+    QStringList names;
+    for (const SampleColumn& column : columns)
+        names << column.name;
+    QString text = CsvRow(names);
     for (size_t i = 0; i < data.samples.Size(); ++i) {
         const QJsonObject sample = SampleJson(data.samples[i], i > 0 ? &data.samples[i - 1] : nullptr);
         QStringList cells;
-        for (const QString& column : columns)
-            cells << Cell(sample[column]);
+        for (const SampleColumn& column : columns)
+            cells << Cell(sample[column.name], column.decimals);
         text += CsvRow(cells);
     }
     return text.toUtf8();

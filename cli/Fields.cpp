@@ -146,10 +146,11 @@ std::optional<double> PowerDrawnWatts(const Sample& before, const Sample& after)
     return double(fallMilliwattHours) * 3.6 / double(seconds);
 }
 
-QStringList SampleColumns()
+std::vector<SampleColumn> SampleColumns()
 {
-    return {"elapsed_seconds", "design_capacity_mwh", "full_charge_capacity_mwh", "remaining_capacity_mwh",
-            "voltage_mv", "life_time_seconds", "full_life_time_seconds", "life_percent", "power_drawn_w"};
+    return {{"elapsed_seconds", 0},        {"design_capacity_mwh", 0},    {"full_charge_capacity_mwh", 0},
+            {"remaining_capacity_mwh", 0}, {"voltage_mv", 0},             {"life_time_seconds", 0},
+            {"full_life_time_seconds", 0}, {"life_percent", 0},           {"power_drawn_w", 3}};
 }
 
 QJsonObject SampleJson(const Sample& s, const Sample* before)

@@ -11,6 +11,7 @@
 #include <QStringList>
 
 #include <optional>
+#include <vector>
 
 namespace ampora {
 
@@ -32,7 +33,11 @@ std::optional<double> PowerDrawnWatts(const Sample& before, const Sample& after)
 
 // The columns of a sample, in order: every field of Sample in its unit (the tick as
 // elapsed_seconds), then the power drawn since the sample before.
-QStringList SampleColumns();
+struct SampleColumn {
+    QString name;
+    int decimals; // in a CSV cell
+};
+std::vector<SampleColumn> SampleColumns();
 // One sample as the values of SampleColumns(); `before` is the sample before it, if any.
 QJsonObject SampleJson(const Sample& sample, const Sample* before);
 
