@@ -8,6 +8,9 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 #include <cstring>
 #include <memory>
@@ -42,6 +45,13 @@ std::unique_ptr<QCoreApplication> MakeApplication(const Command* command, int& a
     if (command && command->draws) {
         // The graph is drawn into an image: no display is needed, nor used if there is one.
         qputenv("QT_QPA_PLATFORM", "offscreen");
+        // Where the offscreen platform reads the fonts of one folder (Windows) rather than
+        // fontconfig's list, that folder is the system's.
+        if (qEnvironmentVariableIsEmpty("QT_QPA_FONTDIR")) {
+            const QString fonts = QStandardPaths::writableLocation(QStandardPaths::FontsLocation);
+            if (!fonts.isEmpty() && QFileInfo(fonts).isDir())
+                qputenv("QT_QPA_FONTDIR", QFile::encodeName(fonts));
+        }
         return std::make_unique<QApplication>(argc, argv);
     }
     return std::make_unique<QCoreApplication>(argc, argv);
