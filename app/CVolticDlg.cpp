@@ -7,6 +7,7 @@
 #include "platform/Backends.h"
 #include "dialogs/CBatteryInfo.h"
 #include "dialogs/CSysInfo.h"
+#include "dialogs/InfoTexts.h"
 #include "graph/CGraphControl.h"
 #include "monitor/BatteryDataFile.h"
 #include "monitor/BatteryLog.h"
@@ -28,6 +29,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
+#include <QWindow>
 
 namespace ampora {
 namespace {
@@ -210,7 +212,7 @@ void CVolticDlg::FillBatterySelector()
     m_batterySelector->clear();
     const int count = m_batteryCtrl.GetBatteryCount();
     for (int i = 0; i < count; ++i)
-        m_batterySelector->addItem(m_hIcon, QString::asprintf("Bat. %d", i + 1), i);
+        m_batterySelector->addItem(m_hIcon, BatterySelectorText(i), i);
     m_batterySelector->setCurrentIndex(count > 0 ? 0 : -1);
     const bool any = count != 0;
     m_startButton->setEnabled(any);
@@ -463,6 +465,38 @@ void CVolticDlg::changeEvent(QEvent* event)
 {
     QDialog::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMinimized))
+        MinimizeToTray();
+}
+
+void CVolticDlg::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    QWindow* window = windowHandle();
+    if (window && window != m_watchedWindow) {
+        m_watchedWindow = window;
+        connect(window, &QWindow::windowStateChanged, this, &CVolticDlg::OnWindowStateChanged);
+    }
+}
+
+// Qt's own title bar on Wayland (drawn where the compositor draws none) changes the native
+// window alone: the widget hears nothing. Its minimize reports Minimized and at once Normal
+// again; its maximize button is drawn on every window, also on this fixed-size one.
+void CVolticDlg::OnWindowStateChanged(Qt::WindowState state)
+{
+    // Handled after Qt's own processing of the change, of which the widget may yet hear.
+    if (state == Qt::WindowMinimized && !(windowState() & Qt::WindowMinimized))
+        QTimer::singleShot(0, this, &CVolticDlg::OnMinimizedBySystem);
+    if (state == Qt::WindowMaximized)
+        QTimer::singleShot(0, this, [this] {
+            if (m_watchedWindow)
+                m_watchedWindow->setWindowStates(m_watchedWindow->windowStates() & ~Qt::WindowMaximized);
+        });
+}
+
+// The system has minimized the window already: without a notification area it stays so.
+void CVolticDlg::OnMinimizedBySystem()
+{
+    if (isVisible() && m_tray->Available())
         MinimizeToTray();
 }
 

@@ -24,6 +24,7 @@ class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
+class QWindow;
 
 namespace ampora {
 
@@ -107,9 +108,12 @@ protected:
     void done(int result) override;    // every way the dialog ends
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void OnInitDialog();
+    void OnWindowStateChanged(Qt::WindowState state);
+    void OnMinimizedBySystem();
     void PlaceGraph();
     void ShiftCompare(int delta);
     void RedrawGraph();
@@ -146,6 +150,7 @@ private:
     bool m_running = false;
 
     TrayIcon* m_tray = nullptr;
+    QPointer<QWindow> m_watchedWindow; // the native window whose state changes are followed
     std::unique_ptr<SystemMenu> m_systemMenu;
     CGraphControl* m_graph = nullptr;
     Backends& m_backends;

@@ -23,6 +23,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QSystemTrayIcon>
+#include <QWindow>
 #include <QTimer>
 #include <QTest>
 
@@ -673,7 +674,8 @@ TEST_F(MainDialogTest, MinimizeHidesIntoTheTrayWhenThereIsOne)
     EXPECT_TRUE(dialog->Tray()->Present());
     EXPECT_EQ(dialog->Tray()->Icon()->toolTip(), "Ampora");
 
-    dialog->Tray()->OnActivated(QSystemTrayIcon::Trigger); // a left click does nothing
+    emit dialog->Tray()->Icon()->activated(QSystemTrayIcon::Trigger); // a left click does nothing
+    emit dialog->Tray()->Icon()->activated(QSystemTrayIcon::DoubleClick);
     EXPECT_FALSE(dialog->isVisible());
 
     dialog->Tray()->RunCommand(ID_TRAY_SHOW_WINDOW);
@@ -752,6 +754,46 @@ TEST_F(MainDialogTest, TrayMenuLabelsEnablingAndCommands)
     EXPECT_FALSE(dialog->Tray()->Present());
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
+}
+
+// Hosts read the context menu (over D-Bus or at the cursor); its label follows the run at the
+// moment the icon appears and again whenever the menu is about to show.
+TEST_F(MainDialogTest, TrayMenuIsTheIconsContextMenuSetAsItShows)
+{
+    sysfs.AddBattery(0);
+    TrayIcon::ForceAvailability(1);
+    Open().show();
+    dialog->OnOK();
+    dialog->MinimizeToTray();
+    QMenu* menu = dialog->Tray()->Icon()->contextMenu();
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(MenuAction(menu, ID_TRAY_START)->text(), "Stop");
+
+    dialog->OnCancel(); // the run ends while the window is hidden
+    emit menu->aboutToShow();
+    EXPECT_EQ(MenuAction(menu, ID_TRAY_START)->text(), "Start");
+
+    MenuAction(menu, ID_TRAY_SHOW_WINDOW)->trigger(); // a host's click on the item
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_FALSE(dialog->Tray()->Present());
+}
+
+// Qt's own title bar on Wayland minimizes and maximizes the native window alone.
+TEST_F(MainDialogTest, NativeWindowMinimizeHidesIntoTrayAndMaximizeIsUndone)
+{
+    sysfs.AddBattery(0);
+    TrayIcon::ForceAvailability(1);
+    Open().show();
+    const QSize size = dialog->size();
+    dialog->windowHandle()->setWindowStates(Qt::WindowMaximized);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(dialog->windowHandle()->windowStates() & Qt::WindowMaximized);
+    EXPECT_EQ(dialog->size(), size);
+
+    dialog->windowHandle()->setWindowState(Qt::WindowMinimized);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_TRUE(dialog->Tray()->Present());
 }
 
 TEST_F(MainDialogTest, TrayMenuGreysBatteryCommandsWithoutBattery)

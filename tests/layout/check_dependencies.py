@@ -23,6 +23,8 @@ ALLOWED = {
     "graph": ["monitor", "resources"],
     "dialogs": ["platform", "battery", "monitor", "resources"],
     "app": ["platform", "battery", "monitor", "graph", "dialogs", "resources"],
+    # The command-line front end: beside app/, over the same layers, never on app/ itself.
+    "cli": ["platform", "battery", "monitor", "graph", "dialogs", "resources"],
 }
 # The one place that picks a back end may include every platform folder.
 FACTORY = {"platform/Backends.cpp", "platform/PowerEventFactory.cpp"}
