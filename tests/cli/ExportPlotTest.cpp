@@ -95,8 +95,7 @@ TEST_F(CliFileTest, DamagedFilesGetTheWindowsMessageAndStatusTwo)
         BatteryData ignored;
         const QString message = ReadBatteryDataFile(path, &ignored).error;
         const QString png = PathOf("damaged.png");
-        for (const QStringList& arguments : {QStringList{"export", path}, QStringList{"export", "--json", path},
-                                             QStringList{"plot", path, "-o", png}}) {
+        for (const QStringList& arguments : {QStringList{"export", path}, QStringList{"plot", path, "-o", png}}) {
             const CliResult r = RunCli(arguments);
             const std::string what = std::string(damaged.name) + ": " + arguments.first().toStdString();
             EXPECT_EQ(r.status, 2) << what;
