@@ -167,6 +167,7 @@ INSTANTIATE_TEST_SUITE_P(
                       UsageCase{"NoCommand", {}, 2, "Usage:"},
                       UsageCase{"UnknownCommand", {"frobnicate"}, 2, "unknown command"},
                       UsageCase{"UnknownOption", {"info", "--frobnicate"}, 2, "frobnicate"},
+                      UsageCase{"InfoWithAFile", {"info", "RUN"}, 2, "takes no file"},
                       UsageCase{"ExportWithoutFile", {"export"}, 2, "one battery-data file"},
                       UsageCase{"ExportTwoFormats", {"export", "--csv", "--json", "RUN"}, 2, "exclude"},
                       UsageCase{"PlotWithoutOutput", {"plot", "RUN"}, 2, "-o"},
