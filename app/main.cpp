@@ -1,7 +1,7 @@
 // Ampora: chooses the resource set once, names the help file, runs the main dialog and ends
 // when it ends.
 #include "app/CVolticDlg.h"
-#include "resources/HelpWindow.h"
+#include "ui/HelpWindow.h"
 #include "platform/Backends.h"
 #include "platform/PowerEventFactory.h"
 #include "resources/Resources.h"

@@ -1,4 +1,4 @@
-#include "resources/OpaqueLineEdit.h"
+#include "ui/OpaqueLineEdit.h"
 
 #include <QApplication>
 #include <QBackingStore>
