@@ -1,7 +1,6 @@
 #include "ui/OpaqueLineEdit.h"
 
 #include <QApplication>
-#include <QBackingStore>
 #include <QEvent>
 #include <QPainter>
 #include <QPointer>
@@ -67,8 +66,7 @@ bool OpaqueLineEdit::event(QEvent* event)
     case QEvent::FontChange:
     case QEvent::ActivationChange:
     case QEvent::EnabledChange:
-        m_backdrop = QImage();
-        m_panel = QImage();
+        m_kept.Clear();
         update();
         break;
     default:
@@ -80,78 +78,28 @@ bool OpaqueLineEdit::event(QEvent* event)
 void OpaqueLineEdit::paintEvent(QPaintEvent* event)
 {
     if (testAttribute(Qt::WA_OpaquePaintEvent)) { // set only while the parent is a window
-        if (m_backdrop.isNull() || m_active != isActiveWindow()
-            || m_backdrop.devicePixelRatio() != devicePixelRatioF()) {
-            DrawBackdrop();
-            m_panel = QImage();
-        }
+        const QImage& backdrop = m_kept.Backdrop(*this);
         QPainter painter(this); // clipped to the region being painted
         painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.drawImage(0, 0, m_backdrop);
+        painter.drawImage(0, 0, backdrop);
     }
     QLineEdit::paintEvent(event);
-}
-
-// What the window paints under the field, its parent: the background, then every earlier
-// sibling (they lie beneath it) with its children, each clipped to the field. The image has
-// the format of the window's pixels, so every blend is the same.
-void OpaqueLineEdit::DrawBackdrop()
-{
-    QImage::Format format = QImage::Format_ARGB32_Premultiplied;
-    if (QBackingStore* store = window()->backingStore()) {
-        if (QPaintDevice* device = store->paintDevice(); device && device->devType() == QInternal::Image)
-            format = static_cast<QImage*>(device)->format();
-    }
-    const qreal ratio = devicePixelRatioF();
-    m_backdrop = QImage((QSizeF(size()) * ratio).toSize(), format);
-    m_backdrop.setDevicePixelRatio(ratio);
-    m_backdrop.fill(Qt::transparent);
-    m_active = isActiveWindow();
-
-    QPainter painter(&m_backdrop);
-    // Draws the part of `w` under the field; `origin` is the field's top left in w.
-    auto drawUnder = [&](QWidget* w, QPoint origin, QWidget::RenderFlags flags) {
-        const QRect part = QRect(origin, size()) & w->rect();
-        if (!part.isEmpty()) // render() puts the part's top left at the offset given
-            w->render(&painter, part.topLeft() - origin, QRegion(part), flags);
-    };
-    // The window's background, then the window's children that were placed before the field.
-    QWidget* parent = parentWidget();
-    drawUnder(parent, pos(), QWidget::DrawWindowBackground);
-    for (QObject* child : parent->children()) {
-        if (child == this)
-            break; // the later siblings lie above the field
-        auto* sibling = qobject_cast<QWidget*>(child);
-        if (!sibling || sibling->isWindow() || !sibling->isVisible())
-            continue;
-        QWidget::RenderFlags flags = QWidget::DrawChildren;
-        if (sibling->autoFillBackground())
-            flags |= QWidget::DrawWindowBackground;
-        drawUnder(sibling, pos() - sibling->pos(), flags);
-    }
 }
 
 bool OpaqueLineEdit::DrawKeptPanel(const QStyleOption* option, QPainter* painter,
                                    const std::function<void(QPainter*)>& drawPanel) const
 {
-    if (!testAttribute(Qt::WA_OpaquePaintEvent) || m_backdrop.isNull() || painter->device() != this)
+    if (!testAttribute(Qt::WA_OpaquePaintEvent) || !m_kept.HasBackdrop() || painter->device() != this)
         return false;
-    const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option);
-    const PanelKey key{option->rect, static_cast<int>(option->state), option->direction,
-                       option->palette.cacheKey(), frame ? frame->lineWidth : -1,
-                       frame ? frame->midLineWidth : -1, frame ? static_cast<int>(frame->features) : -1};
-    if (m_panel.isNull() || key != m_panelKey) {
-        // Drawn as the field's own paint would draw it: over the same pixels, with a painter
-        // set up as the field sets up its painters.
-        m_panel = m_backdrop.copy();
-        QPainter kept(&m_panel);
-        initPainter(&kept);
-        drawPanel(&kept);
-        m_panelKey = key;
-    }
+    // Drawn as the field's own paint would draw it: over the same pixels, with a painter set
+    // up as the field sets up its painters.
+    const QImage& panel = m_kept.Panel(*option, [&](QPainter* kept) {
+        initPainter(kept);
+        drawPanel(kept);
+    });
     painter->save();
     painter->setCompositionMode(QPainter::CompositionMode_Source);
-    painter->drawImage(0, 0, m_panel);
+    painter->drawImage(0, 0, panel);
     painter->restore();
     return true;
 }
