@@ -7,7 +7,7 @@
 #include "platform/Backends.h"
 #include "graph/CGraphControl.h"
 #include "platform/fake/FakePowerEvents.h"
-#include "resources/DialogTemplate.h"
+#include "ui/DialogBuilder.h"
 #include "resources/ResourceIds.h"
 #include "resources/Resources.h"
 #include "resources/StringTable.h"
