@@ -11,6 +11,7 @@
 #include "platform/fake/FakePowerEvents.h"
 #include "resources/DialogTemplate.h"
 #include "resources/ResourceIds.h"
+#include "ui/DialogBuilder.h"
 
 #include <QComboBox>
 #include <QTemporaryDir>
