@@ -10,8 +10,8 @@
 #include "platform/Backends.h"
 #include "platform/fake/FakePowerEvents.h"
 #include "resources/DialogTemplate.h"
-#include "resources/ResourceIds.h"
 #include "ui/DialogBuilder.h"
+#include "resources/ResourceIds.h"
 
 #include <QComboBox>
 #include <QTemporaryDir>
