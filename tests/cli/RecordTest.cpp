@@ -9,7 +9,6 @@
 #include "monitor/BatteryDataFile.h"
 #include "platform/Backends.h"
 #include "platform/fake/FakePowerEvents.h"
-#include "resources/DialogTemplate.h"
 #include "ui/DialogBuilder.h"
 #include "resources/ResourceIds.h"
 
