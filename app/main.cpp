@@ -2,7 +2,7 @@
 // when it ends.
 #include "app/CVolticDlg.h"
 #include "app/SessionPlatform.h"
-#include "resources/HelpWindow.h"
+#include "ui/HelpWindow.h"
 #include "platform/Backends.h"
 #include "platform/PowerEventFactory.h"
 #include "resources/Resources.h"

@@ -1,5 +1,7 @@
 #include "cli/CommandLine.h"
 
+#include "monitor/BatteryDataFile.h"
+
 #include <QCommandLineParser>
 
 #include <cstdio>
@@ -27,6 +29,24 @@ std::optional<int> ParseCommandLine(QCommandLineParser& parser, const QStringLis
 QStringList CommandArguments(const QCommandLineParser& parser)
 {
     return parser.positionalArguments().mid(1);
+}
+
+void AddDataFileArgument(QCommandLineParser& parser)
+{
+    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("The battery-data file (.apd)."),
+                                 QStringLiteral("FILE.apd"));
+}
+
+bool ReadDataFile(const QString& path, BatteryData* data)
+{
+    const DataFileResult result = ReadBatteryDataFile(path, data);
+    if (!result.Loaded()) {
+        Fail(result.error, kExitUsage);
+        return false;
+    }
+    if (result.status == DataFileStatus::Partial)
+        WriteError(result.error + QLatin1Char('\n'));
+    return true;
 }
 
 void WriteOut(const QByteArray& bytes)

@@ -10,6 +10,8 @@ class QCommandLineParser;
 
 namespace ampora {
 
+struct BatteryData;
+
 // Exit statuses shared by the commands.
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitUsage = 2;
@@ -26,6 +28,14 @@ std::optional<int> ParseCommandLine(QCommandLineParser& parser, const QStringLis
 
 // The positional arguments after the command name.
 QStringList CommandArguments(const QCommandLineParser& parser);
+
+// The battery-data file a command reads, as its positional argument "FILE.apd".
+void AddDataFileArgument(QCommandLineParser& parser);
+
+// Reads a battery-data file. False after the window's message on standard error (a file that
+// cannot be opened or is damaged); a file cut inside its samples gives its whole samples, after
+// the window's warning.
+bool ReadDataFile(const QString& path, BatteryData* data);
 
 // Writes `text` in UTF-8 to standard output or standard error, as it stands.
 void WriteOut(const QString& text);

@@ -86,25 +86,21 @@ int RunExport(const QStringList& arguments)
                                     "samples, one row each, with the power drawn between two samples; JSON "
                                     "the batteries and the samples.\n"
                                     "Exit status: 0 done, 2 on a usage error or a file that cannot be read."));
-    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("The battery-data file (.apd)."),
-                                 QStringLiteral("FILE.apd"));
+    AddDataFileArgument(parser);
     const QCommandLineOption csv(QStringLiteral("csv"), QStringLiteral("CSV (RFC 4180); the default."));
     const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("JSON."));
     parser.addOptions({csv, json});
     if (const std::optional<int> done = ParseCommandLine(parser, arguments))
         return *done;
-    const QStringList files = parser.positionalArguments().mid(1);
+    const QStringList files = CommandArguments(parser);
     if (files.size() != 1)
         return Fail(QStringLiteral("export takes one battery-data file"), kExitUsage);
     if (parser.isSet(csv) && parser.isSet(json))
         return Fail(QStringLiteral("--csv and --json exclude each other"), kExitUsage);
 
     BatteryData data;
-    const DataFileResult result = ReadBatteryDataFile(files.first(), &data);
-    if (!result.Loaded())
-        return Fail(result.error, kExitUsage);
-    if (result.status == DataFileStatus::Partial)
-        WriteError(result.error + QLatin1Char('\n')); // the whole samples are exported
+    if (!ReadDataFile(files.first(), &data))
+        return kExitUsage;
     WriteOut(parser.isSet(json) ? Json(data) : Csv(data));
     return kExitOk;
 }

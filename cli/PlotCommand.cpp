@@ -19,20 +19,6 @@ constexpr int kDefaultHeight = 480;
 constexpr int kMaxSide = 10000; // a picture of 10000 x 10000 is 400 MB already
 constexpr uint32_t kDefaultTimeRange = 900; // the window's first run length
 
-// Reads `path`; on a failure the window's message, and no data. A file cut inside its samples
-// gives its whole samples, with the window's warning.
-bool Read(const QString& path, BatteryData* data)
-{
-    const DataFileResult result = ReadBatteryDataFile(path, data);
-    if (!result.Loaded()) {
-        Fail(result.error, kExitUsage);
-        return false;
-    }
-    if (result.status == DataFileStatus::Partial)
-        WriteError(result.error + QLatin1Char('\n'));
-    return true;
-}
-
 // A picture side from 1 to kMaxSide, or nothing.
 std::optional<int> Side(const QString& text)
 {
@@ -62,8 +48,7 @@ int RunPlot(const QStringList& arguments)
                                     "written as a PNG image; no display is needed.\n"
                                     "Exit status: 0 done, 1 when the image cannot be written, 2 on a usage "
                                     "error or a file that cannot be read."));
-    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("The battery-data file (.apd)."),
-                                 QStringLiteral("FILE.apd"));
+    AddDataFileArgument(parser);
     const QCommandLineOption compare(QStringLiteral("compare"),
                                      QStringLiteral("A second run, drawn over the first as the window compares."),
                                      QStringLiteral("OTHER.apd"));
@@ -78,7 +63,7 @@ int RunPlot(const QStringList& arguments)
     parser.addOptions({compare, width, height, output});
     if (const std::optional<int> done = ParseCommandLine(parser, arguments))
         return *done;
-    const QStringList files = parser.positionalArguments().mid(1);
+    const QStringList files = CommandArguments(parser);
     if (files.size() != 1)
         return Fail(QStringLiteral("plot takes one battery-data file"), kExitUsage);
     if (!parser.isSet(output))
@@ -91,9 +76,9 @@ int RunPlot(const QStringList& arguments)
 
     BatteryData data;
     BatteryData other;
-    if (!Read(files.first(), &data))
+    if (!ReadDataFile(files.first(), &data))
         return kExitUsage;
-    if (parser.isSet(compare) && !Read(parser.value(compare), &other))
+    if (parser.isSet(compare) && !ReadDataFile(parser.value(compare), &other))
         return kExitUsage;
 
     CGraphControl graph;

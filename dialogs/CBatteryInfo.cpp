@@ -1,9 +1,9 @@
 #include "dialogs/CBatteryInfo.h"
 
-#include "resources/HelpWindow.h"
+#include "ui/HelpWindow.h"
 #include "battery/CBatteryCtrl.h"
 #include "dialogs/InfoTexts.h"
-#include "resources/DialogTemplate.h"
+#include "ui/DialogBuilder.h"
 #include "resources/ResourceIds.h"
 #include "resources/StringTable.h"
 

@@ -1,8 +1,8 @@
 #include "dialogs/CSysInfo.h"
 
-#include "resources/HelpWindow.h"
+#include "ui/HelpWindow.h"
 #include "dialogs/InfoTexts.h"
-#include "resources/DialogTemplate.h"
+#include "ui/DialogBuilder.h"
 #include "resources/ResourceIds.h"
 #include "resources/StringTable.h"
 

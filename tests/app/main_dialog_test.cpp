@@ -7,7 +7,7 @@
 #include "platform/Backends.h"
 #include "graph/CGraphControl.h"
 #include "platform/fake/FakePowerEvents.h"
-#include "resources/DialogTemplate.h"
+#include "ui/DialogBuilder.h"
 #include "resources/ResourceIds.h"
 #include "resources/Resources.h"
 #include "resources/StringTable.h"
@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -23,12 +24,13 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QSystemTrayIcon>
-#include <QWindow>
-#include <QTimer>
 #include <QTest>
+#include <QTimer>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <set>
@@ -778,22 +780,44 @@ TEST_F(MainDialogTest, TrayMenuIsTheIconsContextMenuSetAsItShows)
     EXPECT_FALSE(dialog->Tray()->Present());
 }
 
-// Qt's own title bar on Wayland minimizes and maximizes the native window alone.
+// Qt's own title bar on Wayland minimizes and maximizes the native window alone. These also
+// run under a real compositor (the Wayland stage), where every change takes a round trip.
+bool EventuallyTrue(const std::function<bool()>& condition)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!condition() && clock.elapsed() < 3000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    return condition();
+}
+
 TEST_F(MainDialogTest, NativeWindowMinimizeHidesIntoTrayAndMaximizeIsUndone)
 {
     sysfs.AddBattery(0);
     TrayIcon::ForceAvailability(1);
     Open().show();
+    ASSERT_TRUE(EventuallyTrue([this] { return dialog->windowHandle()->isExposed(); }));
     const QSize size = dialog->size();
-    dialog->windowHandle()->setWindowStates(Qt::WindowMaximized);
-    QCoreApplication::processEvents();
-    EXPECT_FALSE(dialog->windowHandle()->windowStates() & Qt::WindowMaximized);
+    QWindow* window = dialog->windowHandle();
+    window->setWindowStates(window->windowStates() ^ Qt::WindowMaximized); // the maximize button
+    EXPECT_TRUE(EventuallyTrue([window] { return !(window->windowStates() & Qt::WindowMaximized); }));
     EXPECT_EQ(dialog->size(), size);
 
+    window->setWindowState(Qt::WindowMinimized); // the minimize button
+    EXPECT_TRUE(EventuallyTrue([this] { return !dialog->isVisible(); }));
+    EXPECT_TRUE(dialog->Tray()->Present());
+}
+
+TEST_F(MainDialogTest, NativeWindowMinimizeWithoutTrayLeavesTheWindowToTheSystem)
+{
+    sysfs.AddBattery(0);
+    TrayIcon::ForceAvailability(0);
+    Open().show();
+    ASSERT_TRUE(EventuallyTrue([this] { return dialog->windowHandle()->isExposed(); }));
     dialog->windowHandle()->setWindowState(Qt::WindowMinimized);
     QCoreApplication::processEvents();
-    EXPECT_FALSE(dialog->isVisible());
-    EXPECT_TRUE(dialog->Tray()->Present());
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_FALSE(dialog->Tray()->Present());
 }
 
 TEST_F(MainDialogTest, TrayMenuGreysBatteryCommandsWithoutBattery)

@@ -1,4 +1,4 @@
-#include "platform/linux/SysfsConvert.h"
+#include "platform/sysfs/SysfsConvert.h"
 
 #include "platform/DriverValues.h"
 #include "platform/DriverText.h"

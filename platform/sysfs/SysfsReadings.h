@@ -1,8 +1,8 @@
 #pragma once
 // The state a sysfs driver and power status share: the snapshot of the sample under way and
 // the conversion voltages fixed per battery.
-#include "platform/linux/SysfsAttributes.h"
-#include "platform/linux/SysfsConvert.h"
+#include "platform/sysfs/SysfsAttributes.h"
+#include "platform/sysfs/SysfsConvert.h"
 
 #include <memory>
 #include <string>

@@ -1,6 +1,6 @@
-#include "resources/HelpWindow.h"
+#include "ui/HelpWindow.h"
 
-#include "resources/MessageBox.h"
+#include "ui/MessageBox.h"
 #include "resources/ResourceIds.h"
 #include "resources/StringTable.h"
 

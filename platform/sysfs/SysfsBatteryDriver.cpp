@@ -1,10 +1,10 @@
 // The battery driver over <root>/class/power_supply. A device path is a battery's folder.
 // A device answers from the snapshot of the moment it was opened (the sample's one within a
 // sample), and reads only what the requests it gets need.
-#include "platform/linux/SysfsAttributes.h"
-#include "platform/linux/SysfsBackend.h"
-#include "platform/linux/SysfsConvert.h"
-#include "platform/linux/SysfsReadings.h"
+#include "platform/sysfs/SysfsAttributes.h"
+#include "platform/sysfs/SysfsBackend.h"
+#include "platform/sysfs/SysfsConvert.h"
+#include "platform/sysfs/SysfsReadings.h"
 
 #include <algorithm>
 #include <cstring>

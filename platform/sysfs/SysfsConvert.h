@@ -3,7 +3,7 @@
 // system power status. Units in: µWh, µAh, µV, µW, µA, tenths of °C, seconds, percent.
 // Units out: the driver's mWh, mV, mW, tenths of a kelvin, seconds, with its unknown markers.
 #include "platform/BatteryDriver.h"
-#include "platform/linux/SysfsAttributes.h"
+#include "platform/sysfs/SysfsAttributes.h"
 #include "platform/PowerStatus.h"
 
 #include <cstdint>

@@ -1,5 +1,5 @@
 // The Linux power-information sources on small sysfs trees.
-#include "platform/linux/SysfsBackend.h"
+#include "platform/sysfs/SysfsBackend.h"
 
 #include <gtest/gtest.h>
 

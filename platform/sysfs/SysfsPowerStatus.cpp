@@ -1,9 +1,9 @@
 // The system power status computed from the same power-supply tree (and, within a sample,
 // the same snapshot) as the batteries.
-#include "platform/linux/SysfsAttributes.h"
-#include "platform/linux/SysfsBackend.h"
-#include "platform/linux/SysfsConvert.h"
-#include "platform/linux/SysfsReadings.h"
+#include "platform/sysfs/SysfsAttributes.h"
+#include "platform/sysfs/SysfsBackend.h"
+#include "platform/sysfs/SysfsConvert.h"
+#include "platform/sysfs/SysfsReadings.h"
 
 namespace ampora {
 namespace {

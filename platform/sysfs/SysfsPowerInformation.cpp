@@ -17,9 +17,9 @@
 //                autosuspend is off): only then does the kernel stop the platters by
 //                itself. Virtual disks have no device and never count.
 // - fan throttle tolerance: no Linux source, the query always fails.
-#include "platform/linux/SysfsAttributes.h"
-#include "platform/linux/SysfsBackend.h"
-#include "platform/linux/SysfsConvert.h"
+#include "platform/sysfs/SysfsAttributes.h"
+#include "platform/sysfs/SysfsBackend.h"
+#include "platform/sysfs/SysfsConvert.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,5 +1,5 @@
 // The raw attribute reader: what the kernel said, or nothing.
-#include "platform/linux/SysfsAttributes.h"
+#include "platform/sysfs/SysfsAttributes.h"
 
 #include <QTemporaryDir>
 #include <filesystem>

@@ -1,6 +1,6 @@
-#include "resources/DialogTemplate.h"
+#include "ui/DialogBuilder.h"
 
-#include "resources/OpaqueLineEdit.h"
+#include "ui/OpaqueLineEdit.h"
 #include "resources/Resources.h"
 #include "resources/StringTable.h"
 

@@ -1,7 +1,7 @@
 // The pure conversion of power-supply attributes into driver answers and power status.
 #include "battery/BatteryRecord.h"
 #include "platform/DriverText.h"
-#include "platform/linux/SysfsConvert.h"
+#include "platform/sysfs/SysfsConvert.h"
 
 #include "tests/TableRows.h"
 

@@ -1,4 +1,4 @@
-#include "resources/MessageBox.h"
+#include "ui/MessageBox.h"
 
 #include "resources/ResourceIds.h"
 #include "resources/StringTable.h"

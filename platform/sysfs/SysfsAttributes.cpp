@@ -1,4 +1,4 @@
-#include "platform/linux/SysfsAttributes.h"
+#include "platform/sysfs/SysfsAttributes.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -2,7 +2,7 @@
 // CBatteryCtrl and the back-end factory as the program reads them.
 #include "platform/Backends.h"
 #include "battery/CBatteryCtrl.h"
-#include "platform/linux/SysfsBackend.h"
+#include "platform/sysfs/SysfsBackend.h"
 
 #include <QTemporaryDir>
 #include <QtGlobal>
