@@ -73,7 +73,12 @@ void WriteLogHeader(FILE* file, const CBatteryCtrl& ctrl, std::vector<BatteryRec
 
 std::string BuildLogRow(const std::tm& t, const SystemPowerStatus& status, const BatteryTotals& totals)
 {
-    const PanelTexts texts = MakePanelTexts(status, totals);
+    return BuildLogRow(t, status, totals, MakePanelTexts(status, totals));
+}
+
+std::string BuildLogRow(const std::tm& t, const SystemPowerStatus& status, const BatteryTotals& totals,
+                        const PanelTexts& texts)
+{
     std::string row = FormatText("\r\n %.2d:%.2d:%.2d", t.tm_mday, t.tm_mon + 1, t.tm_year + 1900);
     row += FormatText("\t%.2d:%.2d:%.2d", t.tm_hour, t.tm_min, t.tm_sec);
     row += '\t';

@@ -4,6 +4,7 @@
 // UTF-8 bytes. Every line of the header ends in a blank before its CR LF; the titles have no
 // line break at their end and each row starts with its own, so the file never ends in one.
 #include "battery/BatteryRecord.h"
+#include "monitor/SampleTexts.h"
 #include "platform/PowerStatus.h"
 
 #include <cstdio>
@@ -39,6 +40,9 @@ void WriteLogHeader(FILE* file, const CBatteryCtrl& ctrl, std::vector<BatteryRec
 // (one before Life left) and short cells followed by one more tab so columns stay aligned.
 std::string BuildLogRow(const std::tm& localTime, const SystemPowerStatus& status,
                         const BatteryTotals& totals);
+// The same row from the sample's panel texts, made once for the panel and the row.
+std::string BuildLogRow(const std::tm& localTime, const SystemPowerStatus& status,
+                        const BatteryTotals& totals, const PanelTexts& texts);
 
 // Writes one row with a single fwrite and flushes at once, so a crash loses at most the row
 // being written. A null stream is ignored.

@@ -25,6 +25,8 @@ ALLOWED = {
     "graph": ["monitor", "resources", "ui"],
     "dialogs": ["platform", "battery", "monitor", "resources", "ui"],
     "app": ["platform", "battery", "monitor", "graph", "dialogs", "resources", "ui"],
+    # The command-line front end: beside app/, over the same layers, never on app/ itself.
+    "cli": ["platform", "battery", "monitor", "graph", "dialogs", "resources", "ui"],
     # A console program run under Wine: the Windows back end under the battery logic.
     "tools/win32-probe": ["platform", "platform/win32", "battery"],
 }
