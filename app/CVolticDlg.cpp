@@ -162,9 +162,9 @@ void CVolticDlg::OnInitDialog()
     connect(m_aboutButton, &QPushButton::clicked, this, &CVolticDlg::OnAbout);
     connect(m_helpButton, &QPushButton::clicked, this, &CVolticDlg::OnHelp);
     connect(m_exitButton, &QPushButton::clicked, this, &CVolticDlg::OnExit);
-    // The run's seconds fall on the whole seconds of the system's clock, where the coarse
-    // timers of the power events (and of other programs) fire too: one wake-up serves them all.
-    m_timer.setTimerType(Qt::VeryCoarseTimer);
+    // A tick every 1000 ms from Start. A coarse timer may fire up to 5 % early or late, which
+    // lets the system wake once for it and for the other timers due at about the same time.
+    m_timer.setTimerType(Qt::CoarseTimer);
     connect(&m_timer, &QTimer::timeout, this, &CVolticDlg::OnTimer);
 
     // Alt+Left / Alt+Right slide the compared curve, whichever control has the focus;

@@ -63,9 +63,10 @@ void CBatteryInfo::OnInitDialog()
 
 void CBatteryInfo::FillFields(int index)
 {
-    // Every listed battery can be shown, however many there are; a number beyond the list
-    // reads as an empty record, like a battery that answers nothing.
-    if (!m_pBatteryCtrl || index < 0)
+    // The dialog shows the first four batteries (numbers 0 to 3); for any other number every
+    // field keeps "N/A". A listed number beyond the batteries present reads as an empty
+    // record, like a battery that answers nothing.
+    if (!m_pBatteryCtrl || static_cast<unsigned>(index) >= kShownBatteries)
         return;
     BatteryRecord record;
     m_pBatteryCtrl->GetBatteryRecord(&record, static_cast<unsigned>(index));

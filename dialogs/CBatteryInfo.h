@@ -10,6 +10,9 @@ class CBatteryCtrl;
 class CBatteryInfo : public QDialog {
     Q_OBJECT
 public:
+    // Batteries 0 to 3 can be shown; any other number leaves every field at "N/A".
+    static constexpr unsigned kShownBatteries = 4;
+
     explicit CBatteryInfo(QWidget* parent = nullptr);
 
     // The battery to show (its number in ctrl's list) and the battery-access object, which
@@ -17,7 +20,7 @@ public:
     void SetBattery(int index, CBatteryCtrl* ctrl);
 
     // Reads battery `index` and writes every value field. Without a battery-access object,
-    // or for a negative index, the fields keep "N/A".
+    // or for a number outside 0 to 3, the fields keep "N/A".
     void FillFields(int index);
 
 protected:

@@ -75,9 +75,9 @@ DataFileResult MonitorRun::LoadCompare(const QString& path)
     if (!result.Loaded())
         return result;
     m_compareSamples.Swap(data.samples);
-    // A stored length of 0 or less would never be reached: keep the selected one then.
-    if (data.runSeconds > 0)
-        m_runSeconds = data.runSeconds;
+    // The run stops at the compared run's length. The tick count counts up from 1, so a
+    // stored length of 0 or less is never reached: the run then goes on until it is stopped.
+    m_runSeconds = data.runSeconds;
     return result;
 }
 

@@ -402,7 +402,7 @@ TEST_F(MainDialogTest, ComparedRunEndsAtTheSavedLengthOnTheSelectedAxis)
     EXPECT_EQ(dialog->Graph()->CompareShift(), 0);
 }
 
-TEST_F(MainDialogTest, ComparedFileWithoutRunLengthKeepsTheSelectedOne)
+TEST_F(MainDialogTest, ComparedFileWithoutRunLengthRunsUntilStopped)
 {
     sysfs.AddBattery(0);
     Open();
@@ -422,7 +422,9 @@ TEST_F(MainDialogTest, ComparedFileWithoutRunLengthKeepsTheSelectedOne)
     Control<QCheckBox>(dialog.get(), 1127)->setChecked(true);
     dialog->OnOK();
     Ticks(900);
-    EXPECT_FALSE(dialog->IsRunning()); // it still ends, at the selected 15 minutes
+    EXPECT_TRUE(dialog->IsRunning()); // past the selected 15 minutes: a length of 0 is never reached
+    dialog->OnCancel();
+    EXPECT_FALSE(dialog->IsRunning());
 }
 
 TEST_F(MainDialogTest, RunWithoutLogFileGoesOnWithoutLog)

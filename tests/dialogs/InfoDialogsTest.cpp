@@ -155,19 +155,21 @@ TEST_F(BatteryInfoDialog, BatteryThatAnswersNothingShowsTheEmptyRecord)
     EXPECT_EQ(Texts(dlg, kBatteryInfoFields), expected);
 }
 
-TEST_F(BatteryInfoDialog, FifthBatteryIsShownLikeTheOthers)
+TEST_F(BatteryInfoDialog, OnlyTheFirstFourBatteriesAreShown)
 {
     for (int i = 1; i <= 5; ++i) {
         FakeBatteryValues values;
         values.deviceName = "Battery " + std::to_string(i);
-        values.estimatedTime = 0xFFFFFFFFu; // the driver cannot tell
         m_fake.AddBattery(FakeBattery::Typical(values));
     }
-    CBatteryInfo dlg;
-    Show(dlg, 4);
-    EXPECT_EQ(ControlText(&dlg, IDC_BI_DEVICE_NAME), "Battery 5");
-    EXPECT_EQ(ControlText(&dlg, IDC_BI_FULL_CAPACITY), "48000 mWh");
-    EXPECT_EQ(ControlText(&dlg, IDC_BI_TIME_REMAINING), "N/A");
+    CBatteryInfo fourth;
+    Show(fourth, 3);
+    EXPECT_EQ(ControlText(&fourth, IDC_BI_DEVICE_NAME), "Battery 4");
+    EXPECT_EQ(ControlText(&fourth, IDC_BI_FULL_CAPACITY), "48000 mWh");
+    CBatteryInfo fifth;
+    Show(fifth, 4);
+    for (int id : {IDC_BI_DEVICE_NAME, IDC_BI_FULL_CAPACITY, IDC_BI_STATUS, IDC_BI_VOLTAGE})
+        EXPECT_EQ(ControlText(&fifth, id), "N/A") << id;
 }
 
 TEST_F(BatteryInfoDialog, BatteryIsReadOnceWhenFirstShown)
