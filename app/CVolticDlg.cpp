@@ -260,10 +260,7 @@ void CVolticDlg::RedrawGraph()
 
 void CVolticDlg::CloseLog()
 {
-    if (m_logFile) {
-        std::fclose(m_logFile);
-        m_logFile = nullptr;
-    }
+    m_log.Close();
 }
 
 void CVolticDlg::OnOK()
@@ -281,10 +278,9 @@ void CVolticDlg::OnOK()
             m_graph->SetTimeRange(static_cast<unsigned>(m_runSeconds));
     }
 
-    // Binary, so that the rows' CR LF stay CR LF: a text stream on Windows would write CR CR LF.
-    m_logFile = std::fopen(kLogFileName, "w+b");
-    if (m_logFile)
-        WriteLogHeader(m_logFile, m_batteryCtrl, &m_batteryRecords);
+    m_batteryRecords = ReadBatteryRecords(m_batteryCtrl);
+    if (m_log.Open(QString::fromLatin1(kLogFileName), m_batteryRecords) == BatteryLog::Result::Failed)
+        ShowMessage(this, QMessageBox::Warning, m_log.FailureMessage());
 
     if (m_graph) {
         m_graph->SetCompareSeries(nullptr);
@@ -357,9 +353,10 @@ bool CVolticDlg::TakeSample(bool writeRow)
                   {m_timeRemainingEdit, FromNarrow(texts.timeRemaining)},
                   {m_totalTimeEdit, FromNarrow(texts.totalTime)}});
 
-    if (writeRow && m_logFile)
-        WriteLogRow(m_logFile, BuildLogRow(m_clock(), status, totals));
     m_samples.Append(MakeSample(static_cast<int32_t>(m_tickCount), status, totals));
+    if (writeRow && m_log.IsOpen()
+        && m_log.WriteRow(BuildLogRow(m_clock(), status, totals)) == BatteryLog::Result::Failed)
+        ShowMessage(this, QMessageBox::Warning, m_log.FailureMessage());
     return true;
 }
 

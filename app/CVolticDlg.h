@@ -4,6 +4,7 @@
 // the open log stream and the three lists of the run.
 #include "battery/BatteryRecord.h"
 #include "battery/CBatteryCtrl.h"
+#include "monitor/BatteryLog.h"
 #include "monitor/Sample.h"
 
 #include <QDialog>
@@ -91,7 +92,7 @@ public:
     bool IsRunning() const { return m_running; }
     unsigned TickCount() const { return m_tickCount; }
     int RunSeconds() const { return m_runSeconds; }
-    bool LogOpen() const { return m_logFile != nullptr; }
+    bool LogOpen() const { return m_log.IsOpen(); }
     bool TimerActive() const { return m_timer.isActive(); }
     const SampleSeries& Samples() const { return m_samples; }
     const SampleSeries& CompareSamples() const { return m_compareSamples; }
@@ -140,7 +141,7 @@ private:
     // The run.
     QTimer m_timer;
     intptr_t m_timerId = -1;
-    std::FILE* m_logFile = nullptr;
+    BatteryLog m_log;
     unsigned m_tickCount = 0;
     int m_runSeconds = 0;
     bool m_running = false;

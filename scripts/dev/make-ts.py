@@ -48,6 +48,7 @@ DE = {
  231: "%1 ist ein Ordner, ein Gerät oder eine Pipe, keine Datei.",
  232: "Die Datei %1 endet mitten in den Messungen: Sie gibt %2 Messungen an, davon sind %3 vollständig.\\nNur die vollständigen Messungen werden angezeigt.",
  233: "%1 existiert bereits.\\nSoll die Datei ersetzt werden?",
+ 234: "Das Protokoll %1 kann nicht geschrieben werden: %2.\\nDie Messung läuft ohne Protokoll weiter; ihre Messungen bleiben zum „Speichern“ erhalten.",
  61703: "Die Hilfe konnte nicht geöffnet werden.",
 }
 MENU = {"Show &window": "&Fenster zeigen", "&Start": "&Start", "&Baterry info": "&Akku-Info",
