@@ -1,6 +1,6 @@
 #include "app/CAboutDlg.h"
 
-#include "resources/DialogTemplate.h"
+#include "ui/DialogBuilder.h"
 #include "resources/ResourceIds.h"
 #include "resources/Resources.h"
 #include "resources/StringTable.h"

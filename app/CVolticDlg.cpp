@@ -1,12 +1,13 @@
 #include "app/CVolticDlg.h"
 
 #include "app/CAboutDlg.h"
-#include "resources/HelpWindow.h"
-#include "resources/MessageBox.h"
+#include "ui/HelpWindow.h"
+#include "ui/MessageBox.h"
 #include "app/TrayIcon.h"
 #include "platform/Backends.h"
 #include "dialogs/CBatteryInfo.h"
 #include "dialogs/CSysInfo.h"
+#include "dialogs/InfoTexts.h"
 #include "graph/CGraphControl.h"
 #include "monitor/BatteryDataFile.h"
 #include "monitor/BatteryLog.h"
@@ -14,7 +15,7 @@
 #include "platform/NarrowText.h"
 #include "platform/PowerEvents.h"
 #include "platform/SystemMenu.h"
-#include "resources/DialogTemplate.h"
+#include "ui/DialogBuilder.h"
 #include "resources/ResourceIds.h"
 #include "resources/Resources.h"
 #include "resources/StringTable.h"
@@ -23,18 +24,16 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDateTime>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
+#include <QWindow>
 
 namespace ampora {
 namespace {
 
-constexpr int kTimerPeriodMs = 1000;
-constexpr int kTicksPerSample = 10;
 constexpr int kValueMax = 100;
 constexpr const char* kDataFileFilter = "Battery data (*.apd)";
 
@@ -65,23 +64,6 @@ const std::vector<CaptionPair> kCaptionTable{
     {IDS_COMPARE, IDC_COMPARE},
 };
 
-// Qt's clock, which every platform has, rather than the C library's reentrant localtime.
-std::tm LocalNow()
-{
-    const QDateTime now = QDateTime::currentDateTime();
-    std::tm local{};
-    local.tm_year = now.date().year() - 1900;
-    local.tm_mon = now.date().month() - 1;
-    local.tm_mday = now.date().day();
-    local.tm_hour = now.time().hour();
-    local.tm_min = now.time().minute();
-    local.tm_sec = now.time().second();
-    local.tm_wday = now.date().dayOfWeek() % 7;
-    local.tm_yday = now.date().dayOfYear() - 1;
-    local.tm_isdst = now.isDaylightTime() ? 1 : 0;
-    return local;
-}
-
 QString DefaultFileDialog(QWidget* parent, bool save)
 {
     const QString filter = QString::fromLatin1(kDataFileFilter);
@@ -96,10 +78,16 @@ CVolticDlg::CVolticDlg(Backends& backends, PowerEventSource* events, QWidget* pa
     , m_backends(backends)
     , m_events(events)
     , m_batteryCtrl(backends.driver.get())
+    , m_run(backends.driver.get(), backends.powerStatus.get(), m_batteryCtrl)
+    , m_tickCount(m_run.TickCount())
+    , m_runSeconds(m_run.RunSeconds())
+    , m_samples(m_run.Samples())
+    , m_compareSamples(m_run.CompareSamples())
+    , m_batteryRecords(m_run.BatteryRecords())
     , m_hIcon(ProgramIcon())
     , m_fileDialog(DefaultFileDialog)
-    , m_clock(LocalNow)
 {
+    m_run.SetSampleTexts([this](const PanelTexts& texts) { ShowSampleTexts(texts); });
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
                    | Qt::MSWindowsFixedSizeDialogHint);
@@ -223,7 +211,7 @@ void CVolticDlg::FillBatterySelector()
     m_batterySelector->clear();
     const int count = m_batteryCtrl.GetBatteryCount();
     for (int i = 0; i < count; ++i)
-        m_batterySelector->addItem(m_hIcon, QString::asprintf("Bat. %d", i + 1), i);
+        m_batterySelector->addItem(m_hIcon, BatterySelectorText(i), i);
     m_batterySelector->setCurrentIndex(count > 0 ? 0 : -1);
     const bool any = count != 0;
     m_startButton->setEnabled(any);
@@ -258,29 +246,19 @@ void CVolticDlg::RedrawGraph()
         m_graph->Redraw();
 }
 
-void CVolticDlg::CloseLog()
-{
-    m_log.Close();
-}
-
 void CVolticDlg::OnOK()
 {
     if (m_running)
         return;
-    ClearSeries();
-    CloseLog(); // a log left open by an earlier Start whose first sample failed
-    if (m_graph)
-        m_graph->SetValueMax(kValueMax);
+    // The lists emptied, the selected length, the log created with its header.
     const int selected = SelectedRunSeconds();
-    if (selected >= 0) {
-        m_runSeconds = selected;
-        if (m_graph)
+    m_run.Prepare(selected, QString::fromLatin1(kLogFileName));
+    TellLogFailure();
+    if (m_graph) {
+        m_graph->SetValueMax(kValueMax);
+        if (selected >= 0)
             m_graph->SetTimeRange(static_cast<unsigned>(m_runSeconds));
     }
-
-    m_batteryRecords = ReadBatteryRecords(m_batteryCtrl);
-    if (m_log.Open(QString::fromLatin1(kLogFileName), m_batteryRecords) == BatteryLog::Result::Failed)
-        ShowMessage(this, QMessageBox::Warning, m_log.FailureMessage());
 
     if (m_graph) {
         m_graph->SetCompareSeries(nullptr);
@@ -290,7 +268,7 @@ void CVolticDlg::OnOK()
         const QString chosen = AskFile(false);
         if (!chosen.isEmpty()) {
             if (!LoadCompareFile(CompleteDataFileName(chosen))) {
-                CloseLog(); // the Start is abandoned: no log of a run that never ran
+                m_run.Abandon(); // no log of a run that never ran
                 return;
             }
             if (m_graph && !m_compareSamples.Empty())
@@ -298,51 +276,53 @@ void CVolticDlg::OnOK()
         }
     }
 
-    m_tickCount = 0;
     if (m_graph)
         m_graph->SetElapsed(0);
     RedrawGraph();
 
-    if (!TakeSample(true)) {
-        CloseLog();
+    // Tick 0 and its sample; without a power status the run does not start.
+    if (!m_run.Begin())
         return;
-    }
-    m_timer.start(kTimerPeriodMs);
+    m_timer.start(kTickMilliseconds);
     m_timerId = 1;
     SetRunControls(false);
+    TellLogFailure();
 }
 
 void CVolticDlg::OnCancel()
 {
     m_timer.stop();
     m_timerId = -1;
-    CloseLog();
+    m_run.Stop();
     SetRunControls(true);
 }
 
 void CVolticDlg::OnTimer()
 {
-    m_tickCount += 1;
+    // The tick, and its sample every tenth tick (shown through ShowSampleTexts).
+    const bool ends = m_run.Tick();
     if (m_graph)
         m_graph->SetElapsed(m_tickCount);
-    if (m_tickCount % kTicksPerSample == 0)
-        TakeSample(true);
     RedrawGraph();
-    if (static_cast<int64_t>(m_tickCount) == m_runSeconds)
+    if (ends)
         OnCancel();
+    TellLogFailure();
+}
+
+void CVolticDlg::TellLogFailure()
+{
+    const QString failure = m_run.TakeLogFailure();
+    if (!failure.isEmpty())
+        ShowMessage(this, QMessageBox::Warning, failure);
 }
 
 bool CVolticDlg::TakeSample(bool writeRow)
 {
-    // The power status and the totals of one sample share one reading of the batteries.
-    const SampleReadings readings(m_backends.driver.get());
-    SystemPowerStatus status;
-    if (!m_backends.powerStatus || !m_backends.powerStatus->GetSystemPowerStatus(&status))
-        return false;
-    BatteryTotals totals;
-    m_batteryCtrl.GetBatteryTotals(&totals);
+    return m_run.TakeSample(writeRow);
+}
 
-    const PanelTexts texts = MakePanelTexts(status, totals);
+void CVolticDlg::ShowSampleTexts(const PanelTexts& texts)
+{
     SetEditTexts({{m_powerSourceEdit, FromNarrow(texts.powerSource)},
                   {m_batteryStatusEdit, FromNarrow(texts.batteryStatus)},
                   {m_lifeLeftEdit, FromNarrow(texts.lifeLeft)},
@@ -352,26 +332,18 @@ bool CVolticDlg::TakeSample(bool writeRow)
                   {m_voltEdit, FromNarrow(texts.volt)},
                   {m_timeRemainingEdit, FromNarrow(texts.timeRemaining)},
                   {m_totalTimeEdit, FromNarrow(texts.totalTime)}});
-
-    m_samples.Append(MakeSample(static_cast<int32_t>(m_tickCount), status, totals));
-    if (writeRow && m_log.IsOpen()
-        && m_log.WriteRow(BuildLogRow(m_clock(), status, totals)) == BatteryLog::Result::Failed)
-        ShowMessage(this, QMessageBox::Warning, m_log.FailureMessage());
-    return true;
 }
 
 void CVolticDlg::ClearSeries()
 {
-    m_samples.Clear();
-    m_compareSamples.Clear();
-    m_batteryRecords.clear();
+    m_run.ClearSeries();
 }
 
 void CVolticDlg::OnDestroy()
 {
     if (m_running)
         OnCancel();
-    CloseLog();
+    m_run.Stop();
     ClearSeries();
 }
 
@@ -401,12 +373,7 @@ void CVolticDlg::OnSaveData()
             != QMessageBox::Yes)
             return;
     }
-    BatteryData data;
-    data.records = m_batteryRecords;
-    data.runSeconds = m_runSeconds;
-    data.tickCount = static_cast<int32_t>(m_tickCount);
-    data.samples = m_samples;
-    const DataFileResult result = WriteBatteryDataFile(path, data);
+    const DataFileResult result = WriteBatteryDataFile(path, m_run.SavedData());
     if (!result.Ok())
         ShowMessage(this, QMessageBox::Critical, result.error);
 }
@@ -423,13 +390,11 @@ void CVolticDlg::OnViewData()
         ShowMessage(this, QMessageBox::Critical, result.error);
         return;
     }
-    ClearSeries();
-    m_batteryRecords = std::move(data.records);
-    m_samples.Swap(data.samples);
+    m_run.ShowSaved(data);
     // The stored run length is not used: the axis spans the length selected now.
     const int selected = SelectedRunSeconds();
     if (selected >= 0)
-        m_runSeconds = selected;
+        m_run.SetRunSeconds(selected);
     if (m_graph) {
         m_graph->SetTimeRange(static_cast<unsigned>(m_runSeconds));
         m_graph->SetValueMax(kValueMax);
@@ -446,22 +411,12 @@ bool CVolticDlg::LoadCompareFile(const QString& path)
 {
     if (path.isEmpty())
         return true;
-    m_compareSamples.Clear();
-    BatteryData data;
-    const DataFileResult result = ReadBatteryDataFile(path, &data);
+    const DataFileResult result = m_run.LoadCompare(path);
     if (result.status == DataFileStatus::Partial)
         ShowMessage(this, QMessageBox::Warning, result.error); // the whole samples are compared
-    if (!result.Loaded()) {
+    else if (!result.Loaded())
         ShowMessage(this, QMessageBox::Critical, result.error);
-        // A file that cannot be opened only loses the comparison; a damaged one ends the Start.
-        return result.status == DataFileStatus::CannotOpen;
-    }
-    m_compareSamples.Clear();
-    m_compareSamples.Swap(data.samples);
-    // A stored length of 0 or less would never be reached: keep the selected one then.
-    if (data.runSeconds > 0)
-        m_runSeconds = data.runSeconds;
-    return true;
+    return MonitorRun::StartGoesOn(result);
 }
 
 void CVolticDlg::OnBatteryInfo()
@@ -522,6 +477,38 @@ void CVolticDlg::changeEvent(QEvent* event)
         MinimizeToTray();
 }
 
+void CVolticDlg::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    QWindow* window = windowHandle();
+    if (window && window != m_watchedWindow) {
+        m_watchedWindow = window;
+        connect(window, &QWindow::windowStateChanged, this, &CVolticDlg::OnWindowStateChanged);
+    }
+}
+
+// Qt's own title bar on Wayland (drawn where the compositor draws none) changes the native
+// window alone: the widget hears nothing. Its minimize reports Minimized and at once Normal
+// again; its maximize button is drawn on every window, also on this fixed-size one.
+void CVolticDlg::OnWindowStateChanged(Qt::WindowState state)
+{
+    // Handled after Qt's own processing of the change, of which the widget may yet hear.
+    if (state == Qt::WindowMinimized && !(windowState() & Qt::WindowMinimized))
+        QTimer::singleShot(0, this, &CVolticDlg::OnMinimizedBySystem);
+    if (state == Qt::WindowMaximized)
+        QTimer::singleShot(0, this, [this] {
+            if (m_watchedWindow)
+                m_watchedWindow->setWindowStates(m_watchedWindow->windowStates() & ~Qt::WindowMaximized);
+        });
+}
+
+// The system has minimized the window already: without a notification area it stays so.
+void CVolticDlg::OnMinimizedBySystem()
+{
+    if (isVisible() && m_tray->Available())
+        MinimizeToTray();
+}
+
 void CVolticDlg::MinimizeToTray()
 {
     // Without a notification area the window stays minimized normally, never out of reach.
@@ -569,29 +556,19 @@ void CVolticDlg::OnSuspend()
     // Let the machine sleep before the box waits for the user.
     if (m_events)
         m_events->SuspendHandled();
-    ShowMessage(this, QMessageBox::Information, LoadQString(IDS_STAND_BY));
+    ShowMessage(this, QMessageBox::Information, MonitorRun::StandByMessage());
 }
 
 void CVolticDlg::OnPowerStatusChange()
 {
-    CBatteryCtrl current(m_backends.driver.get());
-    current.Enumerate(reinterpret_cast<void*>(effectiveWinId()));
-    const int oldCount = m_batteryCtrl.GetBatteryCount();
-    const int newCount = current.GetBatteryCount();
-    if (oldCount != newCount) {
-        QString message = LoadQString(IDS_POWER_CHANGE).replace(QLatin1String("%s"),
-                                                   LoadQString(oldCount < newCount ? IDS_BATTERY_ADDED : IDS_BATTERY_REMOVED));
-        message += LoadQString(IDS_POWER_CHANGE_SETTINGS);
-        if (m_running)
-            message += LoadQString(IDS_POWER_CHANGE_STOPPED);
-        message += QLatin1Char('!');
-        if (m_running)
-            OnCancel();
-        ShowMessage(this, QMessageBox::Warning, message);
-        FillBatterySelector();
-    } else if (m_running) {
-        TakeSample(false);
-    }
+    // An unchanged count during a run takes a sample without a row there.
+    const PowerChange change = m_run.PowerStatusChanged(reinterpret_cast<void*>(effectiveWinId()));
+    if (!change.countChanged)
+        return;
+    if (change.stopsRun)
+        OnCancel();
+    ShowMessage(this, QMessageBox::Warning, change.message);
+    FillBatterySelector();
 }
 
 } // namespace ampora

@@ -1,10 +1,12 @@
 #pragma once
-// The main dialog: live status fields, the monitoring run, the battery selector, the graph
-// and the routing of every command. It owns the battery list, the graph, the run state,
-// the open log stream and the three lists of the run.
+// The main dialog: live status fields, the monitoring run's controls, the battery selector,
+// the graph and the routing of every command. It owns the battery list, the graph and the
+// run's timer; the run itself (tick count, samples, log, the three lists, the reasons it
+// stops) is m_run, the unit `ampora-cli record` drives too; the dialog names its state as
+// members of its own (m_samples, m_tickCount, ...).
 #include "battery/BatteryRecord.h"
 #include "battery/CBatteryCtrl.h"
-#include "monitor/BatteryLog.h"
+#include "monitor/MonitorRun.h"
 #include "monitor/Sample.h"
 
 #include <QDialog>
@@ -22,6 +24,7 @@ class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
+class QWindow;
 
 namespace ampora {
 
@@ -86,13 +89,13 @@ public:
     using FileDialogFunction = std::function<QString(QWidget* parent, bool save)>;
     void SetFileDialog(FileDialogFunction f) { m_fileDialog = std::move(f); }
     using ClockFunction = std::function<std::tm()>;
-    void SetClock(ClockFunction f) { m_clock = std::move(f); }
+    void SetClock(ClockFunction f) { m_run.SetClock(std::move(f)); }
 
     // State, for the tray, the power events and tests.
     bool IsRunning() const { return m_running; }
     unsigned TickCount() const { return m_tickCount; }
     int RunSeconds() const { return m_runSeconds; }
-    bool LogOpen() const { return m_log.IsOpen(); }
+    bool LogOpen() const { return m_run.LogOpen(); }
     bool TimerActive() const { return m_timer.isActive(); }
     const SampleSeries& Samples() const { return m_samples; }
     const SampleSeries& CompareSamples() const { return m_compareSamples; }
@@ -105,13 +108,17 @@ protected:
     void done(int result) override;    // every way the dialog ends
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    void TellLogFailure(); // the run's log failed: told once, the run goes on
     void OnInitDialog();
+    void OnWindowStateChanged(Qt::WindowState state);
+    void OnMinimizedBySystem();
     void PlaceGraph();
     void ShiftCompare(int delta);
     void RedrawGraph();
-    void CloseLog();
+    void ShowSampleTexts(const PanelTexts& texts);
     int SelectedRunSeconds() const;
     QString AskFile(bool save);
 
@@ -138,27 +145,29 @@ private:
     QLineEdit* m_chargeEdit = nullptr;
     QComboBox* m_batterySelector = nullptr;
 
-    // The run.
+    // The run's timer and controls state.
     QTimer m_timer;
     intptr_t m_timerId = -1;
-    BatteryLog m_log;
-    unsigned m_tickCount = 0;
-    int m_runSeconds = 0;
     bool m_running = false;
 
     TrayIcon* m_tray = nullptr;
+    QPointer<QWindow> m_watchedWindow; // the native window whose state changes are followed
     std::unique_ptr<SystemMenu> m_systemMenu;
     CGraphControl* m_graph = nullptr;
     Backends& m_backends;
     PowerEventSource* m_events;
     CBatteryCtrl m_batteryCtrl;
-    SampleSeries m_samples;
-    SampleSeries m_compareSamples;
-    std::vector<BatteryRecord> m_batteryRecords;
+    // The run, and its state under the dialog's own names (held by m_run, changed only
+    // through it).
+    MonitorRun m_run;
+    const unsigned& m_tickCount;
+    const int& m_runSeconds;
+    SampleSeries& m_samples;
+    SampleSeries& m_compareSamples;
+    std::vector<BatteryRecord>& m_batteryRecords;
     QIcon m_hIcon;
 
     FileDialogFunction m_fileDialog;
-    ClockFunction m_clock;
 };
 
 } // namespace ampora

@@ -6,7 +6,6 @@
 #include "resources/StringTable.h"
 
 #include <QAction>
-#include <QCursor>
 #include <QMenu>
 #include <QSystemTrayIcon>
 
@@ -41,11 +40,12 @@ bool TrayIcon::Available() const
 
 void TrayIcon::Add()
 {
+    QMenu* menu = PrepareMenu(); // a host may read the menu without announcing that it shows it
     if (!m_icon) {
         m_icon = new QSystemTrayIcon(ProgramIcon(), this);
         m_icon->setToolTip(QStringLiteral("Ampora")); // the same with every translation
-        connect(m_icon, &QSystemTrayIcon::activated, this,
-                [this](QSystemTrayIcon::ActivationReason reason) { OnActivated(reason); });
+        // Left clicks and double clicks do nothing: the icon's activation has no handler.
+        m_icon->setContextMenu(menu);
     }
     m_icon->show();
 }
@@ -68,6 +68,7 @@ QMenu* TrayIcon::PrepareMenu()
         BuildTrayMenu(m_menu);
         connect(m_menu, &QMenu::triggered, this,
                 [this](QAction* action) { RunCommand(action->data().toInt()); });
+        connect(m_menu, &QMenu::aboutToShow, this, &TrayIcon::PrepareMenu);
     }
     const bool anyBattery = m_owner->BatteryCtrl().GetBatteryCount() != 0;
     for (QAction* action : m_menu->actions()) {
@@ -78,15 +79,6 @@ QMenu* TrayIcon::PrepareMenu()
             action->setEnabled(anyBattery);
     }
     return m_menu;
-}
-
-void TrayIcon::OnActivated(int reason)
-{
-    if (reason != QSystemTrayIcon::Context)
-        return; // left clicks and double clicks do nothing
-    QMenu* menu = PrepareMenu();
-    m_owner->activateWindow();
-    menu->popup(QCursor::pos());
 }
 
 void TrayIcon::RunCommand(int id)

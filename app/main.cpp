@@ -1,7 +1,8 @@
 // Ampora: chooses the resource set once, names the help file, runs the main dialog and ends
 // when it ends.
 #include "app/CVolticDlg.h"
-#include "resources/HelpWindow.h"
+#include "app/SessionPlatform.h"
+#include "ui/HelpWindow.h"
 #include "platform/Backends.h"
 #include "platform/PowerEventFactory.h"
 #include "resources/Resources.h"
@@ -18,6 +19,7 @@ int main(int argc, char** argv)
     // (see docs/performance.md). Other platforms ignore the variable.
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
         qputenv("QT_XCB_NO_MITSHM", "1");
+    ampora::ChooseSessionPlatform();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ampora"));
     QApplication::setDesktopFileName(QStringLiteral("org.ampora.Ampora"));

@@ -52,7 +52,8 @@ endforeach()
 add_custom_target(windows_deploy ALL ${deploy_commands} VERBATIM)
 add_dependencies(ampora windows_deploy)
 
-# The package: ampora-<version>-win64.zip with the program, its libraries and plugins, the
+# The package: ampora-<version>-win64.zip with the program and ampora-cli (whose plot draws on
+# the offscreen platform plugin), their libraries and plugins, the
 # help file, the German translation in translations/de (copy it beside ampora.exe to use it) and
 # Qt's German texts in translations.
 set(ampora_package ${CMAKE_BINARY_DIR}/ampora-${PROJECT_VERSION}-win64.zip)
@@ -60,7 +61,7 @@ set(package_dir ${CMAKE_BINARY_DIR}/package/Ampora)
 add_custom_target(windows_package
   COMMAND ${CMAKE_COMMAND} -E rm -rf ${CMAKE_BINARY_DIR}/package
   COMMAND ${CMAKE_COMMAND} -E make_directory ${package_dir}/translations/de
-  COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:ampora> $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui>
+  COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:ampora> $<TARGET_FILE:ampora-cli> $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui>
           $<TARGET_FILE:Qt6::Widgets> ${CMAKE_BINARY_DIR}/HelpBattery.hlp ${package_dir}
   COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_BINARY_DIR}/platforms ${package_dir}/platforms
   COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_BINARY_DIR}/styles ${package_dir}/styles
@@ -69,8 +70,40 @@ add_custom_target(windows_package
           libwinpthread-1.dll ${package_dir}
   COMMAND ${CMAKE_COMMAND} -E copy ${AMPORA_TRANSLATION_MODULE} ${package_dir}/translations/de
   COMMAND ${CMAKE_COMMAND} -E copy ${ampora_qtbase_de} ${package_dir}/translations
-  COMMAND ${CMAKE_COMMAND} -E rm -f ${package_dir}/platforms/qoffscreen.dll
   COMMAND ${CMAKE_COMMAND} -E chdir ${CMAKE_BINARY_DIR}/package ${CMAKE_COMMAND} -E tar cf ${ampora_package} --format=zip Ampora
-  DEPENDS ampora windows_deploy translations
+  DEPENDS ampora ampora-cli windows_deploy translations
   BYPRODUCTS ${ampora_package}
   VERBATIM)
+
+# The setup program ampora-<version>-setup.exe, made by NSIS from the package's folder
+# (packaging/windows/ampora.nsi), with the program icon made from the icon's PNG sizes.
+find_program(AMPORA_MAKENSIS makensis)
+find_program(AMPORA_MAGICK convert)
+if(AMPORA_MAKENSIS AND AMPORA_MAGICK)
+  set(ampora_setup ${CMAKE_BINARY_DIR}/ampora-${PROJECT_VERSION}-setup.exe)
+  set(setup_dir ${CMAKE_BINARY_DIR}/setup)
+  set(icon_sizes)
+  foreach(size 16 24 32 48 64 256)
+    list(APPEND icon_sizes ${CMAKE_SOURCE_DIR}/resources/icons/ampora-${size}.png)
+  endforeach()
+  # Windows wants four numbers in a file's version.
+  set(version_quad ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR})
+  foreach(part PATCH TWEAK)
+    if("${PROJECT_VERSION_${part}}" STREQUAL "")
+      string(APPEND version_quad .0)
+    else()
+      string(APPEND version_quad .${PROJECT_VERSION_${part}})
+    endif()
+  endforeach()
+  add_custom_target(windows_installer
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${setup_dir}
+    COMMAND ${AMPORA_MAGICK} ${icon_sizes} ${setup_dir}/ampora.ico
+    COMMAND ${CMAKE_COMMAND} -DFOLDER=${package_dir} -DOUTPUT=${setup_dir}/uninstall-files.nsh
+            -P ${CMAKE_SOURCE_DIR}/packaging/windows/uninstall-list.cmake
+    COMMAND ${AMPORA_MAKENSIS} -V2 -DVERSION=${PROJECT_VERSION} -DVERSION_QUAD=${version_quad}
+            -DSOURCE=${package_dir} -DOUTFILE=${ampora_setup} -DICON=${setup_dir}/ampora.ico
+            -DFILE_LIST=${setup_dir}/uninstall-files.nsh ${CMAKE_SOURCE_DIR}/packaging/windows/ampora.nsi
+    DEPENDS windows_package
+    BYPRODUCTS ${ampora_setup}
+    VERBATIM)
+endif()

@@ -1,8 +1,8 @@
 #include "dialogs/CSysInfo.h"
 
-#include "resources/HelpWindow.h"
+#include "ui/HelpWindow.h"
 #include "dialogs/InfoTexts.h"
-#include "resources/DialogTemplate.h"
+#include "ui/DialogBuilder.h"
 #include "resources/ResourceIds.h"
 #include "resources/StringTable.h"
 
@@ -11,15 +11,15 @@
 namespace ampora {
 namespace {
 
-const std::vector<CaptionPair> kCaptionTable{
-    {IDS_SI_MAX_MHZ, IDC_SI_MAX_MHZ_LABEL}, {IDS_SI_CURRENT_MHZ, IDC_SI_CURRENT_MHZ_LABEL},
-    {IDS_SI_UPS, IDC_SI_UPS_LABEL}, {IDS_SI_THROTTLE, IDC_SI_THROTTLE_LABEL},
-    {IDS_SI_MIN_THROTTLE, IDC_SI_MIN_THROTTLE_LABEL},
-    {IDS_SI_MAX_THROTTLE, IDC_SI_MAX_THROTTLE_LABEL}, {IDS_SI_THERMAL, IDC_SI_THERMAL_LABEL},
-    {IDS_SI_VIDEO_DIM, IDC_SI_VIDEO_DIM_LABEL}, {IDS_SI_APM, IDC_SI_APM_LABEL},
-    {IDS_SI_DISK_SPIN_DOWN, IDC_SI_DISK_SPIN_DOWN_LABEL},
-    {IDS_SI_FAN_TOLERANCE, IDC_SI_FAN_TOLERANCE_LABEL}, {IDS_HELP, IDC_SI_HELP},
-};
+// The labels, then the Help button.
+std::vector<CaptionPair> CaptionTable()
+{
+    std::vector<CaptionPair> table;
+    for (const FieldLabel& label : SysInfoLabels())
+        table.push_back({label.labelString, label.labelControl});
+    table.push_back({IDS_HELP, IDC_SI_HELP});
+    return table;
+}
 
 } // namespace
 
@@ -43,7 +43,7 @@ void CSysInfo::showEvent(QShowEvent* event)
 
 void CSysInfo::OnInitDialog()
 {
-    ApplyCaptionTable(this, kCaptionTable);
+    ApplyCaptionTable(this, CaptionTable());
     setWindowTitle(LoadQString(IDS_SYSTEM_INFO));
     for (const FieldText& field : SysInfoFieldTexts(m_source))
         SetControlText(this, field.controlId, field.text);

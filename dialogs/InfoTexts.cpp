@@ -59,6 +59,68 @@ std::vector<FieldText> AllNotAvailable(std::vector<FieldText> fields)
 
 } // namespace
 
+QString BatterySelectorText(int index)
+{
+    return QString::asprintf("Bat. %d", index + 1);
+}
+
+const std::vector<FieldLabel>& BatteryInfoLabels()
+{
+    static const std::vector<FieldLabel> labels{
+        {IDC_BI_MANUFACTURER, IDC_BI_MANUFACTURER_LABEL, IDS_BI_MANUFACTURER},
+        {IDC_BI_DEVICE_NAME, IDC_BI_DEVICE_NAME_LABEL, IDS_BI_DEVICE_NAME},
+        {IDC_BI_SERIAL_NUMBER, IDC_BI_SERIAL_NUMBER_LABEL, IDS_BI_SERIAL_NUMBER},
+        {IDC_BI_UNIQUE_ID, IDC_BI_UNIQUE_ID_LABEL, IDS_BI_UNIQUE_ID},
+        {IDC_BI_MANUFACTURE_DATE, IDC_BI_MANUFACTURE_DATE_LABEL, IDS_BI_MANUFACTURE_DATE},
+        {IDC_BI_TYPE_OF_USE, IDC_BI_TYPE_OF_USE_LABEL, IDS_BI_TYPE_OF_USE},
+        {IDC_BI_RECHARGEABLE, IDC_BI_RECHARGEABLE_LABEL, IDS_BI_RECHARGEABLE},
+        {IDC_BI_CHEMISTRY, IDC_BI_CHEMISTRY_LABEL, IDS_BI_CHEMISTRY},
+        {IDC_BI_DESIGN_CAPACITY, IDC_BI_DESIGN_CAPACITY_LABEL, IDS_BI_DESIGN_CAPACITY},
+        {IDC_BI_FULL_CAPACITY, IDC_BI_FULL_CAPACITY_LABEL, IDS_BI_FULL_CAPACITY},
+        {IDC_BI_STATUS, IDC_BI_STATUS_LABEL, IDS_STATUS_LABEL},
+        {IDC_BI_TEMPERATURE, IDC_BI_TEMPERATURE_LABEL, IDS_BI_TEMPERATURE},
+        {IDC_BI_TIME_REMAINING, IDC_BI_TIME_REMAINING_LABEL, IDS_BI_TIME_REMAINING},
+        {IDC_BI_CURRENT_CAPACITY, IDC_BI_CURRENT_CAPACITY_LABEL, IDS_BI_CURRENT_CAPACITY},
+        {IDC_BI_CHARGE_RATE, IDC_BI_CHARGE_RATE_LABEL, IDS_BI_CHARGE_RATE},
+        {IDC_BI_VOLTAGE, IDC_BI_VOLTAGE_LABEL, IDS_BI_VOLTAGE},
+        {IDC_BI_ALERT_LEVELS, IDC_BI_ALERT_LEVELS_LABEL, IDS_BI_ALERT_LEVELS},
+        {IDC_BI_CRITICAL_BIAS, IDC_BI_CRITICAL_BIAS_LABEL, IDS_BI_CRITICAL_BIAS},
+        {IDC_BI_CHARGE_CYCLES, IDC_BI_CHARGE_CYCLES_LABEL, IDS_BI_CHARGE_CYCLES},
+    };
+    return labels;
+}
+
+const std::vector<FieldLabel>& SysInfoLabels()
+{
+    static const std::vector<FieldLabel> labels{
+        {IDC_SI_MAX_MHZ, IDC_SI_MAX_MHZ_LABEL, IDS_SI_MAX_MHZ},
+        {IDC_SI_CURRENT_MHZ, IDC_SI_CURRENT_MHZ_LABEL, IDS_SI_CURRENT_MHZ},
+        {IDC_SI_UPS, IDC_SI_UPS_LABEL, IDS_SI_UPS},
+        {IDC_SI_THROTTLE, IDC_SI_THROTTLE_LABEL, IDS_SI_THROTTLE},
+        {IDC_SI_MIN_THROTTLE, IDC_SI_MIN_THROTTLE_LABEL, IDS_SI_MIN_THROTTLE},
+        {IDC_SI_MAX_THROTTLE, IDC_SI_MAX_THROTTLE_LABEL, IDS_SI_MAX_THROTTLE},
+        {IDC_SI_THERMAL, IDC_SI_THERMAL_LABEL, IDS_SI_THERMAL},
+        {IDC_SI_VIDEO_DIM, IDC_SI_VIDEO_DIM_LABEL, IDS_SI_VIDEO_DIM},
+        {IDC_SI_APM, IDC_SI_APM_LABEL, IDS_SI_APM},
+        {IDC_SI_DISK_SPIN_DOWN, IDC_SI_DISK_SPIN_DOWN_LABEL, IDS_SI_DISK_SPIN_DOWN},
+        {IDC_SI_FAN_TOLERANCE, IDC_SI_FAN_TOLERANCE_LABEL, IDS_SI_FAN_TOLERANCE},
+    };
+    return labels;
+}
+
+std::optional<double> HealthPercent(int32_t designedCapacity, int32_t fullChargedCapacity)
+{
+    if (designedCapacity <= 0 || fullChargedCapacity <= 0)
+        return std::nullopt;
+    return 100.0 * fullChargedCapacity / designedCapacity;
+}
+
+QString HealthText(int32_t designedCapacity, int32_t fullChargedCapacity)
+{
+    const std::optional<double> health = HealthPercent(designedCapacity, fullChargedCapacity);
+    return health ? QString::asprintf("%.1f %%", *health) : NotAvailable();
+}
+
 QString PowerStateText(int32_t powerState, int32_t fullChargedCapacity)
 {
     if (fullChargedCapacity == 0)

@@ -20,7 +20,27 @@ struct FieldText {
     bool operator==(const FieldText&) const = default;
 };
 
+// A value field with its label: the label control and the string it shows.
+struct FieldLabel {
+    int field;
+    int labelControl;
+    int labelString;
+};
+
 // Battery info --------------------------------------------------------------------------
+
+// The name of battery `index` (0 is the first) in the battery selector: "Bat. 1".
+QString BatterySelectorText(int index);
+
+// The nineteen value fields of Battery info with their labels, as the dialog shows them: the
+// left column top to bottom, then the right one.
+const std::vector<FieldLabel>& BatteryInfoLabels();
+
+// The battery's health: full-charge over design capacity in percent, or nothing when either
+// is unknown (the driver's -1, or 0 or below: no capacity to compare).
+std::optional<double> HealthPercent(int32_t designedCapacity, int32_t fullChargedCapacity);
+// HealthPercent with one decimal ("87.5 %"), or "N/A".
+QString HealthText(int32_t designedCapacity, int32_t fullChargedCapacity);
 
 // One space-terminated word per power-state bit (on line, discharging, charging, critical),
 // empty when no bit is set; "Not present" when the full-charged capacity is 0.
@@ -40,6 +60,9 @@ QString ChargeRateText(int32_t rate, int32_t fullChargedCapacity);
 std::vector<FieldText> BatteryInfoFieldTexts(const BatteryRecord& record);
 
 // System info ---------------------------------------------------------------------------
+
+// The eleven value fields of System info with their labels: the left column, then the right.
+const std::vector<FieldLabel>& SysInfoLabels();
 
 // Each function gives its own query's fields; an empty optional (the query failed) gives
 // "N/A" in exactly those fields.

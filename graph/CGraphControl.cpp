@@ -9,7 +9,6 @@
 #include <QStaticText>
 
 #include <algorithm>
-#include <cstring>
 #include <vector>
 
 namespace ampora {
@@ -157,7 +156,7 @@ void CGraphControl::Redraw()
     const int w = width();
     const int h = height() - kGraphBottomBand;
     // What follows relies on the screen holding m_picture; a hidden graph paints nothing.
-    if (!m_pictureShown || m_picture.size() != QSize(w, h) || !isVisible() || !updatesEnabled()) {
+    if (!m_pictureShown || m_picture.Image().size() != QSize(w, h) || !isVisible() || !updatesEnabled()) {
         repaint();
         return;
     }
@@ -167,17 +166,15 @@ void CGraphControl::Redraw()
         // rows alone, mostly a digit of it.
         PrepareStatusTexts(w);
         const BlockValues now = CurrentValues();
-        QRect area = m_block;
+        QRect area = m_picture.Block();
         if (now.running == m_blockShows.running && now.counter == m_blockShows.counter)
             area &= m_texts.elapsedRows;
-        m_blockBefore = m_picture.copy(area);
-        PaintStatusBlock(w, area);
+        changed = m_picture.PaintBlock(area, [&](QPainter& p) { DrawStatusValues(p, w); });
         m_blockShows = now;
-        changed = ChangedRegion(m_blockBefore, m_picture, area);
     } else {
         // Built here and sent in part: a sample changes a few columns of curve and the block.
         PaintWhole(w, h);
-        changed = ChangedRegion(m_spare, m_picture);
+        changed = m_picture.ChangedSinceLastWhole();
     }
     if (changed.isEmpty())
         return;
@@ -194,68 +191,42 @@ void CGraphControl::paintEvent(QPaintEvent* event)
     if (w <= 0 || h <= 0)
         return;
     const QRect area(0, 0, w, h);
-    if (m_pictureReady && m_picture.size() == area.size()) {
+    if (m_pictureReady && m_picture.Image().size() == area.size()) {
         // Redraw built the picture and asks for what differs from the screen.
     } else {
-        const bool wasShown = m_pictureShown && m_picture.size() == area.size();
+        const bool wasShown = m_pictureShown && m_picture.Image().size() == area.size();
         PaintWhole(w, h);
         // An expose of a part leaves the earlier picture around it, which is this one only
         // where the two agree.
         const QRegion unpainted = QRegion(area) - event->region();
         m_pictureShown = unpainted.isEmpty()
-                         || (wasShown && (ChangedRegion(m_spare, m_picture) & unpainted).isEmpty());
+                         || (wasShown && (m_picture.ChangedSinceLastWhole() & unpainted).isEmpty());
     }
     QPainter p(this);
     for (const QRect& r : event->region())
-        p.drawImage(r, m_picture, r);
+        p.drawImage(r, m_picture.Image(), r);
 }
 
 void CGraphControl::PaintWhole(int w, int h)
 {
-    // The earlier picture stays in m_spare for the comparison; its memory serves the next one.
-    std::swap(m_picture, m_spare);
-    if (m_picture.size() != QSize(w, h) || m_picture.format() != QImage::Format_RGB32)
-        m_picture = QImage(w, h, QImage::Format_RGB32);
     m_pictureKey = CurrentKey();
     PrepareStatusTexts(w);
-    m_block = StatusRect().intersected(m_picture.rect());
-    QPainter p(&m_picture);
-    p.setRenderHint(QPainter::TextAntialiasing, false);
-    DrawBackground(p, w, h);
-    DrawPercentGrid(p, w, h);
-    DrawStatusLabels(p, w);
-    m_under = m_picture.copy(m_block);
     m_blockShows = CurrentValues();
-    DrawStatusValues(p, w);
-    DrawTimeGrid(p, w, h);
-    DrawCurve(p, w, h, m_series, kCurve, 0);
-    if (m_compareSeries)
-        DrawCurve(p, w, h, m_compareSeries, kCompareCurve, m_compareShift);
-    p.end();
-
-    // The same last steps again, alone, over the block's rows (the block starts at row 0).
-    m_over = QImage(w, m_block.bottom() + 1, QImage::Format_ARGB32_Premultiplied);
-    m_over.fill(Qt::transparent);
-    if (m_block.isEmpty())
-        return;
-    QPainter over(&m_over);
-    over.setClipRect(m_block);
-    over.setRenderHint(QPainter::TextAntialiasing, false);
-    DrawTimeGrid(over, w, h);
-    DrawCurve(over, w, h, m_series, kCurve, 0);
-    if (m_compareSeries)
-        DrawCurve(over, w, h, m_compareSeries, kCompareCurve, m_compareShift);
-}
-
-void CGraphControl::PaintStatusBlock(int w, const QRect& area)
-{
-    PrepareStatusTexts(w);
-    QPainter p(&m_picture);
-    p.setClipRect(area);
-    p.setRenderHint(QPainter::TextAntialiasing, false);
-    p.drawImage(area.topLeft(), m_under, area.translated(-m_block.topLeft()));
-    DrawStatusValues(p, w);
-    p.drawImage(area.topLeft(), m_over, area);
+    const auto under = [&](QPainter& p) {
+        p.setRenderHint(QPainter::TextAntialiasing, false);
+        DrawBackground(p, w, h);
+        DrawPercentGrid(p, w, h);
+        DrawStatusLabels(p, w);
+    };
+    const auto values = [&](QPainter& p) { DrawStatusValues(p, w); };
+    const auto over = [&](QPainter& p) {
+        p.setRenderHint(QPainter::TextAntialiasing, false);
+        DrawTimeGrid(p, w, h);
+        DrawCurve(p, w, h, m_series, kCurve, 0);
+        if (m_compareSeries)
+            DrawCurve(p, w, h, m_compareSeries, kCompareCurve, m_compareShift);
+    };
+    m_picture.PaintWhole(QSize(w, h), StatusRect(), under, values, over);
 }
 
 CGraphControl::BlockValues CGraphControl::CurrentValues() const
@@ -434,69 +405,6 @@ void DrawCurvePolyline(QPainter& p, const std::vector<CurvePoint>& points, const
     p.setPen(QPen(colour, 2, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
     p.drawPolyline(polyline.data(), static_cast<int>(polyline.size()));
     p.restore();
-}
-
-QRegion ChangedRegion(const QImage& before, const QImage& after)
-{
-    if (before.size() != after.size())
-        return QRegion(after.rect());
-    return ChangedRegion(before, after, after.rect());
-}
-
-QRegion ChangedRegion(const QImage& before, const QImage& after, const QRect& area)
-{
-    if (before.size() != area.size() || !after.rect().contains(area) || before.format() != after.format()
-        || after.depth() != 32)
-        return QRegion(area);
-    // Rows are compared whole, changed rows in chunks of pixels; changes at most kGap chunks
-    // apart form one span, and a span joins the rectangle it overlaps in the row above.
-    constexpr int kChunk = 16;
-    constexpr int kGap = 2;
-    constexpr size_t kMaxRects = 8; // more would cost more requests than pixels saved
-    const int w = area.width();
-    std::vector<QRect> open, done, next;
-    for (int y = 0; y < area.height(); ++y) {
-        const auto* a = reinterpret_cast<const uint32_t*>(before.constScanLine(y));
-        const auto* b = reinterpret_cast<const uint32_t*>(after.constScanLine(area.top() + y)) + area.left();
-        next.clear();
-        if (std::memcmp(a, b, size_t(w) * sizeof(uint32_t)) != 0) {
-            int last = -kGap - 1;
-            for (int x = 0; x < w; x += kChunk) {
-                const int n = std::min(kChunk, w - x);
-                if (std::memcmp(a + x, b + x, size_t(n) * sizeof(uint32_t)) == 0)
-                    continue;
-                const int chunk = x / kChunk;
-                if (!next.empty() && chunk - last <= kGap)
-                    next.back().setRight(x + n - 1);
-                else
-                    next.emplace_back(x, y, n, 1);
-                last = chunk;
-            }
-        }
-        for (QRect& span : next) {
-            for (auto it = open.begin(); it != open.end();) {
-                if (it->left() <= span.right() && it->right() >= span.left()) {
-                    span = span.united(*it);
-                    it = open.erase(it);
-                } else {
-                    ++it;
-                }
-            }
-        }
-        done.insert(done.end(), open.begin(), open.end()); // not continued in this row
-        open.swap(next);
-    }
-    done.insert(done.end(), open.begin(), open.end());
-    QRegion region;
-    if (done.size() > kMaxRects) {
-        QRect bounds;
-        for (const QRect& r : done)
-            bounds |= r;
-        return QRegion(bounds.translated(area.topLeft()));
-    }
-    for (const QRect& r : done)
-        region += r.translated(area.topLeft());
-    return region;
 }
 
 } // namespace ampora

@@ -1,10 +1,13 @@
 #pragma once
 // The graph window: battery life percentage of the current run against the seconds since
-// Start, an optional compared run drawn over it, and a status block. It owns no data: it reads
-// the owner's series at every paint and redraws only when the owner asks (update/repaint).
+// Start, an optional compared run drawn over it, and a status block. The series are the
+// owner's: the graph keeps pointers to them, never changes them and reads them when it draws.
+// What it keeps itself is its settings and its pictures (LayeredPicture), drawn again only
+// when the owner asks (Redraw, update) or the window system needs a paint.
 #include "graph/GraphGeometry.h"
 #include "graph/StaticTexts.h"
 #include "monitor/Sample.h"
+#include "ui/LayeredPicture.h"
 
 #include <QFont>
 #include <QImage>
@@ -54,7 +57,7 @@ public:
     // are sent there (a sample adds a few columns of curve).
     void Redraw();
     // What the last paint put on screen (tests).
-    const QImage& Picture() const { return m_picture; }
+    const QImage& Picture() const { return m_picture.Image(); }
     // The part of the widget the status block covers.
     QRect StatusRect() const;
     // Where the status block's labels and values stand on a drawing area `width` pixels wide.
@@ -99,13 +102,10 @@ private:
         int64_t counterShown = -1;
     };
     void PrepareStatusTexts(int w) const;
-    // The block's layers of the last whole redraw: what lies under the status values (the
-    // block's rows of the picture up to the labels) and what the time grid and the curves put
-    // over them (transparent where they draw nothing). A redraw of the block alone puts the
-    // values between the two.
+    // Draws the whole picture: under the status values the background, the percent grid and
+    // the block's labels; over them the time grid and the curves. A redraw of the block alone
+    // puts the values of the moment between the two kept layers.
     void PaintWhole(int w, int h);
-    // Paints `area` (within the block) from the layers and the values of the moment.
-    void PaintStatusBlock(int w, const QRect& area);
     // The values the block shows, and those m_picture's block shows.
     struct BlockValues {
         bool running = false;
@@ -117,15 +117,11 @@ private:
 
     uint64_t m_settingsChanges = 0;
     uint64_t m_fontChanges = 0;       // FontsChanged calls: the fonts, or the faces they map to
-    QImage m_picture;                 // what the last paint showed
-    QImage m_spare;                   // the picture before it, kept for its memory
+    LayeredPicture m_picture;         // what the last paint showed, and its layers
     // The screen shows all of m_picture: every paint since it was built covered what differs.
     bool m_pictureShown = false;
     bool m_pictureReady = false;      // Redraw built m_picture and asks for its changed part
     PictureKey m_pictureKey;          // what m_picture was drawn for
-    QRect m_block;                    // StatusRect() within the picture, when m_picture was drawn
-    QImage m_under, m_over;
-    QImage m_blockBefore; // the block's pixels before a redraw of the block alone
     mutable StatusTexts m_texts;
 
     void RenderInto(QImage& image) const;
@@ -150,13 +146,6 @@ private:
     QFont m_font;        // labels and status block: a 12-pixel cell
     QFont m_rotatedFont; // time labels: a 10-pixel cell, drawn upward
 };
-
-// The part of `after` whose pixels differ from `before`, as a few rectangles; all of `after`
-// when the two differ in size or format.
-QRegion ChangedRegion(const QImage& before, const QImage& after);
-// The same for the part `area` of `after`, whose earlier pixels `before` holds; all of `area`
-// when `before` is not of its size or format.
-QRegion ChangedRegion(const QImage& before, const QImage& after, const QRect& area);
 
 struct CurvePoint;
 // Draws a curve's polyline (first point: where the pen starts) with the 2-pixel curve pen.

@@ -84,7 +84,12 @@ std::string LogHeaderText(const std::vector<BatteryRecord>& records)
 
 std::string BuildLogRow(const std::tm& t, const SystemPowerStatus& status, const BatteryTotals& totals)
 {
-    const PanelTexts texts = MakePanelTexts(status, totals);
+    return BuildLogRow(t, status, totals, MakePanelTexts(status, totals));
+}
+
+std::string BuildLogRow(const std::tm& t, const SystemPowerStatus& status, const BatteryTotals& totals,
+                        const PanelTexts& texts)
+{
     std::string row = FormatText("\r\n %.2d:%.2d:%.2d", t.tm_mday, t.tm_mon + 1, t.tm_year + 1900);
     row += FormatText("\t%.2d:%.2d:%.2d", t.tm_hour, t.tm_min, t.tm_sec);
     row += '\t';
@@ -113,8 +118,10 @@ BatteryLog::Result BatteryLog::Open(const QString& path, const std::vector<Batte
     m_whole = 0;
     // Unbuffered: each piece is handed to the system at once, and a failure shows at its write.
     // Read and write, as the C library's "w+": a FIFO in the log's place does not block the open.
-    if (!m_file.open(QIODevice::ReadWrite | QIODevice::Truncate | QIODevice::Unbuffered))
+    if (!m_file.open(QIODevice::ReadWrite | QIODevice::Truncate | QIODevice::Unbuffered)) {
+        m_reason = m_file.errorString();
         return Result::NoLog;
+    }
     m_named = FileStillNamed(m_file);
     return Write(LogHeaderText(records));
 }

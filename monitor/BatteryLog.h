@@ -4,6 +4,7 @@
 // UTF-8 bytes. Every line of the header ends in a blank before its CR LF; the titles have no
 // line break at their end and each row starts with its own, so the file never ends in one.
 #include "battery/BatteryRecord.h"
+#include "monitor/SampleTexts.h"
 #include "platform/PowerStatus.h"
 
 #include <QFile>
@@ -42,6 +43,9 @@ std::string LogHeaderText(const std::vector<BatteryRecord>& records);
 // (one before Life left) and short cells followed by one more tab so columns stay aligned.
 std::string BuildLogRow(const std::tm& localTime, const SystemPowerStatus& status,
                         const BatteryTotals& totals);
+// The same row from the sample's panel texts, made once for the panel and the row.
+std::string BuildLogRow(const std::tm& localTime, const SystemPowerStatus& status,
+                        const BatteryTotals& totals, const PanelTexts& texts);
 
 // The log file of one run: created at Start, one row per sample, closed at Stop. The header
 // and every row are written whole or not at all: when a write fails (a full disk) the file is
@@ -71,6 +75,8 @@ public:
 
     // For the user after a Failed result: the file, the system's reason, and that the run goes on.
     QString FailureMessage() const;
+    // The system's reason for the last NoLog of Open or the last Failed result.
+    const QString& Reason() const { return m_reason; }
 
 private:
     Result Write(const std::string& bytes);

@@ -109,6 +109,22 @@ std::string TotalTimeText(uint32_t batteryFullLifeTime, uint32_t batteryLifeTime
     return NarrowString(IDS_NOT_AVAILABLE);
 }
 
+const std::vector<PanelField>& PanelFields()
+{
+    static const std::vector<PanelField> fields{
+        {IDS_POWER_SOURCE_LABEL, &PanelTexts::powerSource},
+        {IDS_BATTERY_STATUS_LABEL, &PanelTexts::batteryStatus},
+        {IDS_LIFE_LEFT_LABEL, &PanelTexts::lifeLeft},
+        {IDS_TOTAL_CAPACITY_LABEL, &PanelTexts::totalCapacity},
+        {IDS_CURRENT_CAPACITY_LABEL, &PanelTexts::currentCapacity},
+        {IDS_CHARGE_LABEL, &PanelTexts::charge},
+        {IDS_VOLT_LABEL, &PanelTexts::volt},
+        {IDS_TIME_REMAINING_LABEL, &PanelTexts::timeRemaining},
+        {IDS_TOTAL_TIME_LABEL, &PanelTexts::totalTime},
+    };
+    return fields;
+}
+
 PanelTexts MakePanelTexts(const SystemPowerStatus& status, const BatteryTotals& totals)
 {
     return PanelTexts{

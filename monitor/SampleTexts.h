@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace ampora {
 
@@ -65,6 +66,13 @@ struct PanelTexts {
 
     bool operator==(const PanelTexts&) const = default;
 };
+
+// The panel's label (a string number) of each of the nine texts, in panel order.
+struct PanelField {
+    int labelString;
+    std::string PanelTexts::*text;
+};
+const std::vector<PanelField>& PanelFields();
 
 PanelTexts MakePanelTexts(const SystemPowerStatus& status, const BatteryTotals& totals);
 

@@ -5,7 +5,7 @@
 #include <cstdlib>
 
 // The only place that picks a platform: Windows' driver back end, or sysfs elsewhere.
-#include "platform/linux/SysfsBackend.h"
+#include "platform/sysfs/SysfsBackend.h"
 #ifdef _WIN32
 #include "platform/win32/Win32Backend.h"
 #endif

@@ -2,6 +2,8 @@
 
 #ifdef _WIN32
 #include "platform/win32/Win32PowerEvents.h"
+
+#include <QGuiApplication>
 #else
 #include "platform/Backends.h"
 #include "platform/linux/BusPowerEvents.h"
@@ -15,6 +17,10 @@ namespace ampora {
 std::unique_ptr<PowerEventSource> MakePowerEventSource()
 {
 #ifdef _WIN32
+    // The broadcasts come to windows: a program without a QGuiApplication (ampora-cli's
+    // QCoreApplication) has none, and gets a source that never emits.
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        return std::make_unique<PowerEventSource>();
     // Without a parent it listens on a hidden window of its own, and the caller owns it.
     return std::unique_ptr<PowerEventSource>(MakeWin32PowerEvents(nullptr));
 #else

@@ -11,7 +11,9 @@
 namespace ampora {
 
 // The source of this platform; never null. On Linux: MakeBusPowerEventSource on the system
-// bus with the sysfs root in force, and the uevent source for /sys only. The caller owns it.
+// bus with the sysfs root in force, and the uevent source for /sys only; on Windows, without a
+// QGuiApplication (no window to receive the broadcasts), a source that never emits. The
+// caller owns it.
 std::unique_ptr<PowerEventSource> MakePowerEventSource();
 
 } // namespace ampora

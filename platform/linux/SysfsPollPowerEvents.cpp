@@ -1,6 +1,6 @@
 #include "platform/linux/SysfsPollPowerEvents.h"
 
-#include "platform/linux/SysfsConvert.h"
+#include "platform/sysfs/SysfsConvert.h"
 
 #include <algorithm>
 

@@ -4,8 +4,8 @@
 // the AC line status, of the number of batteries or of the battery flag (charging, high, low,
 // critical), as a Windows power-status change comes for those. It reads only what it
 // compares and never reports stand-by.
-#include "platform/linux/SysfsAttributes.h"
-#include "platform/linux/SysfsConvert.h"
+#include "platform/sysfs/SysfsAttributes.h"
+#include "platform/sysfs/SysfsConvert.h"
 #include "platform/PowerEvents.h"
 
 #include <QTimer>

@@ -7,7 +7,7 @@
 // has settled, `coalesce` after the first uevent, and report a change only when that
 // differs. Some firmware sends a battery uevent every half second whatever changed, which is
 // why the comparison is there. It never reports stand-by.
-#include "platform/linux/SysfsConvert.h"
+#include "platform/sysfs/SysfsConvert.h"
 #include "platform/linux/SysfsPollPowerEvents.h"
 #include "platform/PowerEvents.h"
 

@@ -2,7 +2,7 @@
 // A temporary sysfs tree with laptop batteries and a mains adapter, a temporary current
 // directory, and a message-box recorder: what the main-window tests need to drive real
 // widgets without a person.
-#include "resources/MessageBox.h"
+#include "ui/MessageBox.h"
 
 #include <QDir>
 #include <QString>

@@ -8,8 +8,8 @@
 #include "dialogs/CBatteryInfo.h"
 #include "dialogs/CSysInfo.h"
 #include "platform/Backends.h"
-#include "platform/linux/SysfsBackend.h"
-#include "resources/DialogTemplate.h"
+#include "platform/sysfs/SysfsBackend.h"
+#include "ui/DialogBuilder.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>

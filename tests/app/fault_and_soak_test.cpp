@@ -4,7 +4,7 @@
 #include "AppTestSupport.h"
 
 #include "app/CVolticDlg.h"
-#include "resources/HelpWindow.h"
+#include "ui/HelpWindow.h"
 #include "platform/Backends.h"
 #include "graph/CGraphControl.h"
 

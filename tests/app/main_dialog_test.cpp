@@ -8,7 +8,7 @@
 #include "graph/CGraphControl.h"
 #include "monitor/BatteryDataFile.h"
 #include "platform/fake/FakePowerEvents.h"
-#include "resources/DialogTemplate.h"
+#include "ui/DialogBuilder.h"
 #include "resources/ResourceIds.h"
 #include "resources/Resources.h"
 #include "resources/StringTable.h"
@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -24,11 +25,13 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QSystemTrayIcon>
-#include <QTimer>
 #include <QTest>
+#include <QTimer>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <set>
@@ -684,7 +687,8 @@ TEST_F(MainDialogTest, MinimizeHidesIntoTheTrayWhenThereIsOne)
     EXPECT_TRUE(dialog->Tray()->Present());
     EXPECT_EQ(dialog->Tray()->Icon()->toolTip(), "Ampora");
 
-    dialog->Tray()->OnActivated(QSystemTrayIcon::Trigger); // a left click does nothing
+    emit dialog->Tray()->Icon()->activated(QSystemTrayIcon::Trigger); // a left click does nothing
+    emit dialog->Tray()->Icon()->activated(QSystemTrayIcon::DoubleClick);
     EXPECT_FALSE(dialog->isVisible());
 
     dialog->Tray()->RunCommand(ID_TRAY_SHOW_WINDOW);
@@ -763,6 +767,68 @@ TEST_F(MainDialogTest, TrayMenuLabelsEnablingAndCommands)
     EXPECT_FALSE(dialog->Tray()->Present());
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
+}
+
+// Hosts read the context menu (over D-Bus or at the cursor); its label follows the run at the
+// moment the icon appears and again whenever the menu is about to show.
+TEST_F(MainDialogTest, TrayMenuIsTheIconsContextMenuSetAsItShows)
+{
+    sysfs.AddBattery(0);
+    TrayIcon::ForceAvailability(1);
+    Open().show();
+    dialog->OnOK();
+    dialog->MinimizeToTray();
+    QMenu* menu = dialog->Tray()->Icon()->contextMenu();
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(MenuAction(menu, ID_TRAY_START)->text(), "Stop");
+
+    dialog->OnCancel(); // the run ends while the window is hidden
+    emit menu->aboutToShow();
+    EXPECT_EQ(MenuAction(menu, ID_TRAY_START)->text(), "Start");
+
+    MenuAction(menu, ID_TRAY_SHOW_WINDOW)->trigger(); // a host's click on the item
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_FALSE(dialog->Tray()->Present());
+}
+
+// Qt's own title bar on Wayland minimizes and maximizes the native window alone. These also
+// run under a real compositor (the Wayland stage), where every change takes a round trip.
+bool EventuallyTrue(const std::function<bool()>& condition)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!condition() && clock.elapsed() < 3000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    return condition();
+}
+
+TEST_F(MainDialogTest, NativeWindowMinimizeHidesIntoTrayAndMaximizeIsUndone)
+{
+    sysfs.AddBattery(0);
+    TrayIcon::ForceAvailability(1);
+    Open().show();
+    ASSERT_TRUE(EventuallyTrue([this] { return dialog->windowHandle()->isExposed(); }));
+    const QSize size = dialog->size();
+    QWindow* window = dialog->windowHandle();
+    window->setWindowStates(window->windowStates() ^ Qt::WindowMaximized); // the maximize button
+    EXPECT_TRUE(EventuallyTrue([window] { return !(window->windowStates() & Qt::WindowMaximized); }));
+    EXPECT_EQ(dialog->size(), size);
+
+    window->setWindowState(Qt::WindowMinimized); // the minimize button
+    EXPECT_TRUE(EventuallyTrue([this] { return !dialog->isVisible(); }));
+    EXPECT_TRUE(dialog->Tray()->Present());
+}
+
+TEST_F(MainDialogTest, NativeWindowMinimizeWithoutTrayLeavesTheWindowToTheSystem)
+{
+    sysfs.AddBattery(0);
+    TrayIcon::ForceAvailability(0);
+    Open().show();
+    ASSERT_TRUE(EventuallyTrue([this] { return dialog->windowHandle()->isExposed(); }));
+    dialog->windowHandle()->setWindowState(Qt::WindowMinimized);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_FALSE(dialog->Tray()->Present());
 }
 
 TEST_F(MainDialogTest, TrayMenuGreysBatteryCommandsWithoutBattery)

@@ -2,7 +2,7 @@
 // control stands inside the window. With AMPORA_SCREENSHOT_DIR set, the dialogs are also
 // saved there as battery-info.png and system-info.png (the pictures of the README).
 #include "battery/CBatteryCtrl.h"
-#include "platform/linux/SysfsBackend.h"
+#include "platform/sysfs/SysfsBackend.h"
 #include "dialogs/CBatteryInfo.h"
 #include "dialogs/CSysInfo.h"
 

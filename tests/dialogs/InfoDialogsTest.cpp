@@ -1,15 +1,15 @@
 // The Battery info and System info dialogs, driven on the offscreen platform through the
 // fake back end.
-#include "resources/HelpWindow.h"
-#include "resources/MessageBox.h"
+#include "ui/HelpWindow.h"
+#include "ui/MessageBox.h"
 #include "platform/Backends.h"
 #include "battery/CBatteryCtrl.h"
 #include "platform/fake/FakeBackend.h"
-#include "platform/linux/SysfsBackend.h"
+#include "platform/sysfs/SysfsBackend.h"
 #include "dialogs/CBatteryInfo.h"
 #include "dialogs/CSysInfo.h"
 #include "dialogs/InfoTexts.h"
-#include "resources/DialogTemplate.h"
+#include "ui/DialogBuilder.h"
 #include "resources/ResourceIds.h"
 
 #include <QApplication>

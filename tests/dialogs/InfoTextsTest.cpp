@@ -94,5 +94,15 @@ TEST(BatteryInfoTexts, ManufactureDateNeedsAllThreeParts)
     EXPECT_EQ(ManufactureDateText(15, 3, 0), "N/A");
 }
 
+// Full over design capacity, one decimal; no health without both capacities.
+TEST(BatteryInfoTexts, HealthIsFullOverDesignOrNotAvailable)
+{
+    EXPECT_EQ(HealthText(45000, 40000), "88.9 %");
+    EXPECT_EQ(HealthText(93960, 94860), "101.0 %");
+    EXPECT_EQ(HealthText(-1, 40000), "N/A");
+    EXPECT_EQ(HealthText(45000, -1), "N/A");
+    EXPECT_EQ(HealthText(0, 40000), "N/A");
+}
+
 } // namespace
 } // namespace ampora

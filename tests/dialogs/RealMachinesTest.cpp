@@ -8,7 +8,7 @@
 #include "dialogs/InfoTexts.h"
 #include "monitor/BatteryLog.h"
 #include "monitor/SampleTexts.h"
-#include "platform/linux/SysfsBackend.h"
+#include "platform/sysfs/SysfsBackend.h"
 #include "resources/ResourceIds.h"
 
 #include <QDir>

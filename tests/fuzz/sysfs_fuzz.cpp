@@ -3,7 +3,7 @@
 // and read through the real driver, CBatteryCtrl and the power status. Any content must give
 // a result, never a crash or an undefined operation.
 #include "battery/CBatteryCtrl.h"
-#include "platform/linux/SysfsBackend.h"
+#include "platform/sysfs/SysfsBackend.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -394,42 +394,6 @@ TEST_F(GraphRedraw, AnotherLanguageRedrawsTheLabels)
     EXPECT_EQ(Screen().copy(Block()), english);
 }
 
-TEST(ChangedRegion, CoversEveryChangedPixelAndLittleElse)
-{
-    const QImage before = [] {
-        QImage img(300, 200, QImage::Format_RGB32);
-        img.fill(kBackground);
-        return img;
-    }();
-    const struct {
-        const char* name;
-        std::vector<QPoint> changed;
-        int maxArea;
-    } rows[] = {
-        {"nothing", {}, 0},
-        {"first pixel", {{0, 0}}, 16},
-        {"last pixel", {{299, 199}}, 16},
-        {"a column", {{150, 0}, {150, 100}, {150, 199}}, 16 * 200},
-        {"two far corners", {{2, 3}, {297, 196}}, 2 * 16},
-        {"a diagonal", {{10, 10}, {11, 11}, {12, 12}, {13, 13}}, 2 * 16 * 4},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        QImage after = before.copy();
-        for (const QPoint& p : row.changed)
-            after.setPixel(p, kRed);
-        const QRegion region = ChangedRegion(before, after);
-        for (const QPoint& p : row.changed)
-            EXPECT_TRUE(region.contains(p)) << p.x() << "," << p.y();
-        int area = 0;
-        for (const QRect& r : region)
-            area += r.width() * r.height();
-        EXPECT_LE(area, row.maxArea);
-    }
-    EXPECT_EQ(ChangedRegion(QImage(), before), QRegion(before.rect()));
-    EXPECT_EQ(ChangedRegion(before.copy(0, 0, 300, 199), before), QRegion(before.rect()));
-}
-
 // View data of a second file with as many samples and the same last sample as the one on
 // screen: the curve between them differs and must be drawn.
 TEST_F(GraphRedraw, ASeriesWithTheSameSizeAndLastSampleIsDrawnAgain)

@@ -2,8 +2,9 @@
 """Holds the layers of Ampora's source folders and fails on an include that breaks them.
 
 Each folder may include itself and the folders listed for it; the table itself must have no
-cycle. Inside platform/ the back ends (linux/, win32/, fake/) see the contracts but not each
-other, and only the factory's .cpp files choose among them. Platform #ifdefs stay in platform/.
+cycle. Inside platform/ the back ends (sysfs/, linux/, win32/, fake/) see the contracts but not each
+other (linux/ builds its power events on sysfs/, which every platform reads), and only the
+factory's .cpp files choose among them. Platform #ifdefs stay in platform/.
 Usage: check_dependencies.py <source root>"""
 import re
 import sys
@@ -12,21 +13,26 @@ from pathlib import Path
 # folder: the folders it may include, lowest layer first.
 ALLOWED = {
     "platform": [],
-    "platform/linux": ["platform"],
+    # The sysfs back end is read on every platform (a stand-in tree on Windows).
+    "platform/sysfs": ["platform"],
+    "platform/linux": ["platform", "platform/sysfs"],
     "platform/win32": ["platform"],
     "platform/fake": ["platform"],
-    # A console program run under Wine: the Windows back end under the battery logic.
-    "platform/win32/probe": ["platform", "platform/win32", "battery"],
     "resources": [],
+    "ui": ["resources"],
     "battery": ["platform"],
     "monitor": ["platform", "battery", "resources"],
-    "graph": ["monitor", "resources"],
-    "dialogs": ["platform", "battery", "monitor", "resources"],
-    "app": ["platform", "battery", "monitor", "graph", "dialogs", "resources"],
+    "graph": ["monitor", "resources", "ui"],
+    "dialogs": ["platform", "battery", "monitor", "resources", "ui"],
+    "app": ["platform", "battery", "monitor", "graph", "dialogs", "resources", "ui"],
+    # The command-line front end: beside app/, over the same layers, never on app/ itself.
+    "cli": ["platform", "battery", "monitor", "graph", "dialogs", "resources", "ui"],
+    # A console program run under Wine: the Windows back end under the battery logic.
+    "tools/win32-probe": ["platform", "platform/win32", "battery"],
 }
 # The one place that picks a back end may include every platform folder.
 FACTORY = {"platform/Backends.cpp", "platform/PowerEventFactory.cpp"}
-PLATFORM_BACK_ENDS = ["platform/linux", "platform/win32", "platform/fake"]
+PLATFORM_BACK_ENDS = ["platform/sysfs", "platform/linux", "platform/win32", "platform/fake"]
 
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.M)
 PLATFORM_IF = re.compile(r'^\s*#\s*(if|ifdef|ifndef|elif)\b.*\b(_WIN32|_WIN64|__linux__|__APPLE__|Q_OS_[A-Z]+)\b', re.M)

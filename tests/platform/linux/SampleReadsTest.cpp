@@ -1,9 +1,9 @@
 // What one sample reads of a real-shaped tree: two ThinkPad batteries and a mouse. Every
 // opened file is counted through inotify, so the test sees the back end as the kernel does.
-#include "MachineTree.h"
+#include "../sysfs/MachineTree.h"
 
 #include "battery/CBatteryCtrl.h"
-#include "platform/linux/SysfsBackend.h"
+#include "platform/sysfs/SysfsBackend.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "platform/linux/SysfsPollPowerEvents.h"
 
-#include "platform/linux/SysfsAttributes.h"
+#include "platform/sysfs/SysfsAttributes.h"
 
 #include "EventWait.h"
 

@@ -1,7 +1,7 @@
 // Which kernel uevents may change the power status, judged from real machines' uevents.
 #include "platform/linux/UdevPowerEvents.h"
 
-#include "MachineTree.h"
+#include "../sysfs/MachineTree.h"
 
 #include <gtest/gtest.h>
 
