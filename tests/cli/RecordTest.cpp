@@ -10,6 +10,7 @@
 #include "platform/Backends.h"
 #include "platform/fake/FakePowerEvents.h"
 #include "resources/DialogTemplate.h"
+#include "ui/DialogBuilder.h"
 #include "resources/ResourceIds.h"
 
 #include <QComboBox>
