@@ -114,8 +114,9 @@ int RecordSession::Run()
         m_allWritten = false;
         Tell(QStringLiteral("ampora-cli: cannot create the log %1 (%2); the run goes on without it")
                  .arg(QDir::toNativeSeparators(m_options.logPath),
-                      QString::fromLocal8Bit(std::strerror(m_run.LogOpenError()))));
+                      m_run.LogOpenError()));
     }
+    TellLogFailure();
     if (!m_options.comparePath.isEmpty()) {
         const DataFileResult compare = m_run.LoadCompare(m_options.comparePath);
         if (!compare.error.isEmpty())
@@ -131,6 +132,7 @@ int RecordSession::Run()
         Tell(QStringLiteral("ampora-cli: the power status cannot be read: the run does not start"));
         return kRecordNotAllWritten;
     }
+    TellLogFailure();
     ShowProgress();
 
     // The run's seconds fall on the system clock's whole seconds, as the window's do.
@@ -143,6 +145,15 @@ int RecordSession::Run()
     return m_allWritten ? kRecordOk : kRecordNotAllWritten;
 }
 
+void RecordSession::TellLogFailure()
+{
+    const QString failure = m_run.TakeLogFailure();
+    if (failure.isEmpty())
+        return;
+    m_allWritten = false; // the rows after it are not in the log
+    Tell(failure);
+}
+
 void RecordSession::OnTick()
 {
     if (g_interrupted) {
@@ -150,6 +161,7 @@ void RecordSession::OnTick()
         return;
     }
     const bool ends = m_run.Tick();
+    TellLogFailure();
     ShowProgress();
     if (ends)
         Finish(RecordEnd::Length);

@@ -64,6 +64,7 @@ public:
 
 private:
     void OnTick();
+    void TellLogFailure();
     void OnSuspend();
     void OnPowerStatusChange();
     void Finish(RecordEnd end, const QString& message = QString());
