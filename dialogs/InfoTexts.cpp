@@ -64,6 +64,11 @@ QString BatterySelectorText(int index)
     return QString::asprintf("Bat. %d", index + 1);
 }
 
+QString RunLengthItemText(int minutes)
+{
+    return QString::asprintf("%d min", minutes);
+}
+
 const std::vector<FieldLabel>& BatteryInfoLabels()
 {
     static const std::vector<FieldLabel> labels{

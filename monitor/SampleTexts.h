@@ -12,9 +12,6 @@
 
 namespace ampora {
 
-// The unknown marker of the two life times of SystemPowerStatus.
-inline constexpr uint32_t kUnknownLifeTime = 0xFFFFFFFFu;
-
 // 0 "Battery", 1 "A/C", anything else (255 unknown) "Unknow".
 std::string PowerSourceText(uint8_t acLineStatus);
 
