@@ -1,7 +1,8 @@
 #pragma once
 // The texts of one sample: the nine fields of the main panel, which are also the cells of
 // the log row. Pure functions; the words come from the string table at every call (so a
-// translation applies at once), the number formats are fixed. Results are UTF-8.
+// translation applies at once), the number formats are fixed. Results are narrow text
+// (platform/NarrowText.h: UTF-8 on Linux, the ANSI code page on Windows).
 #include "battery/BatteryRecord.h"
 #include "platform/PowerStatus.h"
 #include "monitor/Sample.h"
