@@ -1,6 +1,7 @@
 #include "dialogs/InfoTexts.h"
 
 #include "monitor/SampleTexts.h"
+#include "monitor/TextFormat.h"
 #include "platform/NarrowText.h"
 #include "resources/ResourceIds.h"
 #include "resources/StringTable.h"
@@ -147,7 +148,7 @@ QString EstimatedTimeText(int32_t estimatedTime)
 {
     if (estimatedTime == kUnknownValue)
         return NotAvailable();
-    return FromNarrow(DurationText(static_cast<uint32_t>(estimatedTime)));
+    return DurationText(static_cast<uint32_t>(estimatedTime));
 }
 
 QString ManufactureDateText(int32_t day, int32_t month, int32_t year)

@@ -38,10 +38,7 @@ std::string RateText(int32_t rate, int32_t fullChargedCapacity);
 // "%d mV"; -1 (unknown) gives "N/A".
 std::string VoltageText(int32_t voltage);
 
-// "hh:mm:ss" of the time within the day: whole days are dropped (25 h gives "01:00:00").
-std::string DurationText(uint32_t seconds);
-
-// DurationText of the battery life time, or "N/A" when it is unknown (0xFFFFFFFF).
+// DurationText (monitor/TextFormat.h) of the battery life time, or "N/A" when it is unknown (0xFFFFFFFF).
 std::string TimeRemainingText(uint32_t batteryLifeTime);
 
 // The full life time when known; else the life time scaled up to a full battery
