@@ -147,7 +147,7 @@ void CVolticDlg::OnInitDialog()
     PlaceGraph();
 
     for (int minutes = 15; minutes < 300; minutes += 15)
-        m_rateCombo->addItem(QString::asprintf("%d min", minutes), minutes);
+        m_rateCombo->addItem(RunLengthItemText(minutes), minutes);
     m_rateCombo->setCurrentIndex(0);
 
     FillBatterySelector();
@@ -161,9 +161,11 @@ void CVolticDlg::OnInitDialog()
     connect(m_aboutButton, &QPushButton::clicked, this, &CVolticDlg::OnAbout);
     connect(m_helpButton, &QPushButton::clicked, this, &CVolticDlg::OnHelp);
     connect(m_exitButton, &QPushButton::clicked, this, &CVolticDlg::OnExit);
-    // A tick every 1000 ms from Start. A coarse timer may fire up to 5 % early or late, which
-    // lets the system wake once for it and for the other timers due at about the same time.
-    m_timer.setTimerType(Qt::CoarseTimer);
+    // A tick every 1000 ms, on the whole seconds of the system's clock, where the coarse timers
+    // of the power events (the 3 s poll, the clock check) fire too: one wake-up serves them
+    // all. The first tick therefore comes 0.5 to 1.5 s after Start. A timer counted from
+    // Start itself wakes the program apart from them: up to 81 wake-ups a minute instead of 60.
+    m_timer.setTimerType(Qt::VeryCoarseTimer);
     connect(&m_timer, &QTimer::timeout, this, &CVolticDlg::OnTimer);
 
     // Alt+Left / Alt+Right slide the compared curve, whichever control has the focus;
@@ -222,10 +224,8 @@ void CVolticDlg::FillBatterySelector()
 void CVolticDlg::SetRunControls(bool idle)
 {
     m_running = !idle;
-    if (m_graph) {
-        m_graph->SetRunState(m_running);
-        m_graph->Redraw();
-    }
+    m_graph->SetRunState(m_running);
+    m_graph->Redraw();
     m_stopButton->setEnabled(m_running);
     m_startButton->setEnabled(idle);
     m_rateCombo->setEnabled(idle);
@@ -242,8 +242,7 @@ int CVolticDlg::SelectedRunSeconds() const
 
 void CVolticDlg::RedrawGraph()
 {
-    if (m_graph)
-        m_graph->Redraw();
+    m_graph->Redraw();
 }
 
 void CVolticDlg::OnOK()
@@ -254,16 +253,12 @@ void CVolticDlg::OnOK()
     const int selected = SelectedRunSeconds();
     m_run.Prepare(selected, QString::fromLatin1(kLogFileName));
     TellLogFailure();
-    if (m_graph) {
-        m_graph->SetValueMax(kValueMax);
-        if (selected >= 0)
-            m_graph->SetTimeRange(static_cast<unsigned>(m_runSeconds));
-    }
+    m_graph->SetValueMax(kValueMax);
+    if (selected >= 0)
+        m_graph->SetTimeRange(static_cast<unsigned>(m_runSeconds));
 
-    if (m_graph) {
-        m_graph->SetCompareSeries(nullptr);
-        m_graph->ResetCompareShift();
-    }
+    m_graph->SetCompareSeries(nullptr);
+    m_graph->ResetCompareShift();
     if (m_compareCheck->isChecked()) {
         const QString chosen = AskFile(false);
         if (!chosen.isEmpty()) {
@@ -271,13 +266,12 @@ void CVolticDlg::OnOK()
                 m_run.Abandon(); // no log of a run that never ran
                 return;
             }
-            if (m_graph && !m_compareSamples.Empty())
+            if (!m_compareSamples.Empty())
                 m_graph->SetCompareSeries(&m_compareSamples);
         }
     }
 
-    if (m_graph)
-        m_graph->SetElapsed(0);
+    m_graph->SetElapsed(0);
     RedrawGraph();
 
     // Tick 0 and its sample; without a power status the run does not start.
@@ -301,8 +295,7 @@ void CVolticDlg::OnTimer()
 {
     // The tick, and its sample every tenth tick (shown through ShowSampleTexts).
     const bool ends = m_run.Tick();
-    if (m_graph)
-        m_graph->SetElapsed(m_tickCount);
+    m_graph->SetElapsed(m_tickCount);
     RedrawGraph();
     if (ends)
         OnCancel();
@@ -349,7 +342,7 @@ void CVolticDlg::OnDestroy()
 
 void CVolticDlg::ShiftCompare(int delta)
 {
-    if (!m_compareCheck->isChecked() || !m_graph)
+    if (!m_compareCheck->isChecked())
         return;
     m_graph->ShiftCompare(delta);
     RedrawGraph();
@@ -395,11 +388,9 @@ void CVolticDlg::OnViewData()
     const int selected = SelectedRunSeconds();
     if (selected >= 0)
         m_run.SetRunSeconds(selected);
-    if (m_graph) {
-        m_graph->SetTimeRange(static_cast<unsigned>(m_runSeconds));
-        m_graph->SetValueMax(kValueMax);
-        m_graph->SetElapsed(static_cast<unsigned>(data.tickCount));
-    }
+    m_graph->SetTimeRange(static_cast<unsigned>(m_runSeconds));
+    m_graph->SetValueMax(kValueMax);
+    m_graph->SetElapsed(static_cast<unsigned>(data.tickCount));
     // Save data is left as it was: only Start and Stop switch it. A fresh session that views
     // a file has no run of its own to save.
     RedrawGraph();

@@ -49,8 +49,8 @@ public:
     int RunModal();
 
     // The run (Start, Stop, one tick, one sample).
-    void OnOK();
-    void OnCancel();
+    void OnOK();     // Start: the dialog's OK command (the Enter key) starts a run
+    void OnCancel(); // Stop: the dialog's Cancel command (the Escape key) stops it
     void OnTimer();
     bool TakeSample(bool writeRow);
     void ClearSeries();
@@ -123,7 +123,7 @@ private:
     QString AskFile(bool save);
 
     // Controls, bound by id once.
-    QComboBox* m_rateCombo = nullptr;
+    QComboBox* m_rateCombo = nullptr; // the run length, in minutes (item data)
     QPushButton* m_batteryInfoButton = nullptr;
     QPushButton* m_aboutButton = nullptr;
     QPushButton* m_systemInfoButton = nullptr;
@@ -153,7 +153,7 @@ private:
     TrayIcon* m_tray = nullptr;
     QPointer<QWindow> m_watchedWindow; // the native window whose state changes are followed
     std::unique_ptr<SystemMenu> m_systemMenu;
-    CGraphControl* m_graph = nullptr;
+    CGraphControl* m_graph = nullptr; // made by the constructor, never null afterwards
     Backends& m_backends;
     PowerEventSource* m_events;
     CBatteryCtrl m_batteryCtrl;

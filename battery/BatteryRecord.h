@@ -8,8 +8,8 @@
 
 namespace ampora {
 
-// Five texts (narrow, UTF-8) and sixteen numbers, in this order; the order is the order
-// of the battery image in the .apd file. Reset state: empty texts, zeros.
+// Five texts (narrow: UTF-8 on Linux, the ANSI code page on Windows) and sixteen numbers,
+// in this order; the order is the order of the battery image in the .apd file. Reset state: empty texts, zeros.
 struct BatteryRecord {
     std::string deviceName;
     std::string manufacturer;

@@ -27,10 +27,10 @@ QJsonValue Text(const std::string& text)
     return text.empty() ? QJsonValue() : QJsonValue(FromNarrow(text));
 }
 
-// The system power status's bytes: 255 is unknown.
+// The system power status's bytes: kUnknownStatusByte is unknown.
 QJsonValue KnownByte(uint8_t value)
 {
-    return value == 255 ? QJsonValue() : QJsonValue(int(value));
+    return value == kUnknownStatusByte ? QJsonValue() : QJsonValue(int(value));
 }
 
 QJsonValue KnownSeconds(uint32_t value)
@@ -164,7 +164,7 @@ QJsonObject SampleJson(const Sample& s, const Sample* before)
         {"voltage_mv", Known(s.voltage)},
         {"life_time_seconds", Known(s.batteryLifeTime)},
         {"full_life_time_seconds", Known(s.batteryFullLifeTime)},
-        {"life_percent", s.batteryLifePercent == 255 ? QJsonValue() : QJsonValue(s.batteryLifePercent)},
+        {"life_percent", s.batteryLifePercent == kUnknownStatusByte ? QJsonValue() : QJsonValue(s.batteryLifePercent)},
         {"power_drawn_w", power ? QJsonValue(qRound(*power * 1000) / 1000.0) : QJsonValue()},
     };
 }

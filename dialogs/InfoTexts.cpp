@@ -1,6 +1,7 @@
 #include "dialogs/InfoTexts.h"
 
 #include "monitor/SampleTexts.h"
+#include "monitor/TextFormat.h"
 #include "platform/NarrowText.h"
 #include "resources/ResourceIds.h"
 #include "resources/StringTable.h"
@@ -62,6 +63,11 @@ std::vector<FieldText> AllNotAvailable(std::vector<FieldText> fields)
 QString BatterySelectorText(int index)
 {
     return QString::asprintf("Bat. %d", index + 1);
+}
+
+QString RunLengthItemText(int minutes)
+{
+    return QString::asprintf("%d min", minutes);
 }
 
 const std::vector<FieldLabel>& BatteryInfoLabels()
@@ -142,7 +148,7 @@ QString EstimatedTimeText(int32_t estimatedTime)
 {
     if (estimatedTime == kUnknownValue)
         return NotAvailable();
-    return FromNarrow(DurationText(static_cast<uint32_t>(estimatedTime)));
+    return DurationText(static_cast<uint32_t>(estimatedTime));
 }
 
 QString ManufactureDateText(int32_t day, int32_t month, int32_t year)

@@ -31,6 +31,9 @@ struct FieldLabel {
 
 // The name of battery `index` (0 is the first) in the battery selector: "Bat. 1".
 QString BatterySelectorText(int index);
+// An item of the main dialog's run-length combo box: "15 min" (a fixed literal, like the
+// selector's items).
+QString RunLengthItemText(int minutes);
 
 // The nineteen value fields of Battery info with their labels, as the dialog shows them: the
 // left column top to bottom, then the right one.

@@ -32,7 +32,7 @@ std::vector<TimeLine> TimeGrid(int width, int height, uint32_t timeRange, const 
         if (!lines.empty() && lines.back().tick == t)
             continue; // two samples of one tick draw the same line
         const auto x0 = static_cast<int>(t * static_cast<uint32_t>(width) / timeRange);
-        lines.push_back({t, x0 + 1, x0 + 3, ElapsedText(t)});
+        lines.push_back({t, x0 + 1, x0 + 3, DurationText(t)});
     }
     return lines;
 }
@@ -145,14 +145,6 @@ std::vector<CurvePoint> CurvePoints(int width, int height, uint32_t valueMax, ui
     return points;
 }
 
-QString ElapsedText(uint64_t e)
-{
-    const uint64_t hours = e / 3600 - (e / 86400) * 24;
-    const uint64_t minutes = e / 60 - (e / 3600) * 60;
-    const uint64_t seconds = e - (e / 60) * 60;
-    return QString::asprintf("%.2d:%.2d:%.2d", int(hours), int(minutes), int(seconds));
-}
-
 StatusColumns StatusBlockColumns(int width, int labelWidth, int valueWidth)
 {
     // The frame is column W - 1; the value's advance ends before column W - 2.
@@ -169,7 +161,7 @@ std::vector<StatusText> StatusBlock(StatusColumns columns, int cy, bool running,
         {labelX, 2 * cy, LoadQString(IDS_GRAPH_TIME)},
         {labelX, 3 * cy, LoadQString(IDS_GRAPH_SAMPLE)},
         {valueX, cy, LoadQString(running ? IDS_RUNNING : IDS_STOPPED)},
-        {valueX, 2 * cy, ElapsedText(static_cast<uint64_t>(elapsed))},
+        {valueX, 2 * cy, DurationText(static_cast<uint64_t>(elapsed))},
         {valueX, 3 * cy, QString::asprintf("%d", static_cast<int>(sampleCount))},
     };
 }

@@ -4,6 +4,7 @@
 // its lowest 20 rows), origin at the top left. Integer arithmetic as the picture demands it:
 // products and quotients of ticks and values are unsigned 32-bit.
 #include "monitor/Sample.h"
+#include "monitor/TextFormat.h"
 
 #include <QString>
 
@@ -53,8 +54,6 @@ std::vector<CurvePoint> CurvePoints(int width, int height, uint32_t valueMax, ui
 // of a million samples at a few ticks thus draws at most six points a column.
 std::vector<CurvePoint> CollapseColumns(const std::vector<CurvePoint>& points);
 
-// Elapsed seconds as hh:mm:ss, hours within the day (whole days dropped).
-QString ElapsedText(uint64_t seconds);
 
 // The columns of the status block in the upper right corner: labels at W - 100 and values at
 // W - 40 as long as they fit. labelWidth and valueWidth are the advances of the widest label and

@@ -14,7 +14,7 @@ namespace ampora {
 // `text` as plain text, laid out for `font` without a transformation.
 QStaticText PreparedText(const QString& text, const QFont& font);
 
-// The elapsed time of the status block (ElapsedText), drawn as drawStaticText draws the whole
+// The elapsed time of the status block (DurationText), drawn as drawStaticText draws the whole
 // text at the same point, pixel for pixel, without laying out a new text every second: the
 // hours and minutes are laid out once a minute, the sixty seconds once for the font.
 class ElapsedTextPainter {

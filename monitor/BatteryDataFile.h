@@ -70,8 +70,8 @@ DataFileResult ReadBatteryDataFile(const QString& path, BatteryData* data);
 // The same checks over bytes already in memory; fileName is only used in messages.
 DataFileResult ParseBatteryData(QByteArrayView bytes, const QString& fileName, BatteryData* data);
 
-// The file image of `data`. Texts longer than kMaxDataFileText bytes are cut at a UTF-8
-// character boundary so that every file written can be read back.
+// The file image of `data`. Texts longer than kMaxDataFileText bytes are cut where no UTF-8
+// sequence is split, so that every file written can be read back.
 QByteArray SerializeBatteryData(const BatteryData& data);
 
 // Appends ".apd" unless the path already holds ".apd" anywhere (case-sensitive):

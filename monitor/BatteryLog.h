@@ -1,7 +1,7 @@
 #pragma once
 // The text log of a run, "BatteryLog.txt": a header describing every battery as it was at
 // Start, a line of column titles, then one row per sample. Tab-separated, CR LF line breaks,
-// UTF-8 bytes. Every line of the header ends in a blank before its CR LF; the titles have no
+// narrow text (UTF-8 on Linux, the ANSI code page on Windows). Every line of the header ends in a blank before its CR LF; the titles have no
 // line break at their end and each row starts with its own, so the file never ends in one.
 #include "battery/BatteryRecord.h"
 #include "monitor/SampleTexts.h"

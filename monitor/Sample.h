@@ -1,5 +1,7 @@
 #pragma once
 // One sample of a monitoring run and the append-only series that holds a run's samples.
+#include "platform/PowerStatus.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <utility>
@@ -18,7 +20,7 @@ struct Sample {
     int32_t voltage = 0;              // mV
     int32_t batteryLifeTime = -1;     // seconds, -1 unknown
     int32_t batteryFullLifeTime = -1; // seconds, -1 unknown
-    int32_t batteryLifePercent = 255; // 0..100, 255 unknown
+    int32_t batteryLifePercent = kUnknownStatusByte; // 0..100
 
     bool operator==(const Sample&) const = default;
 };

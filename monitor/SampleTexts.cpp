@@ -85,27 +85,18 @@ std::string VoltageText(int32_t voltage)
     return voltage == kUnknownValue ? NarrowString(IDS_NOT_AVAILABLE) : FormatText("%d mV", voltage);
 }
 
-std::string DurationText(uint32_t seconds)
-{
-    const uint64_t s = seconds;
-    const int hours = static_cast<int>(s / 3600 % 24);
-    const int minutes = static_cast<int>(s / 60 % 60);
-    const int secs = static_cast<int>(s % 60);
-    return FormatText("%.2d:%.2d:%.2d", hours, minutes, secs);
-}
-
 std::string TimeRemainingText(uint32_t batteryLifeTime)
 {
-    return batteryLifeTime == kUnknownLifeTime ? NarrowString(IDS_NOT_AVAILABLE) : DurationText(batteryLifeTime);
+    return batteryLifeTime == kUnknownLifeTime ? NarrowString(IDS_NOT_AVAILABLE) : DurationText(batteryLifeTime).toStdString();
 }
 
 std::string TotalTimeText(uint32_t batteryFullLifeTime, uint32_t batteryLifeTime,
                           uint8_t batteryLifePercent)
 {
     if (batteryFullLifeTime != kUnknownLifeTime)
-        return DurationText(batteryFullLifeTime);
+        return DurationText(batteryFullLifeTime).toStdString();
     if (batteryLifeTime != kUnknownLifeTime && batteryLifePercent != 0)
-        return DurationText(batteryLifeTime * 100u / batteryLifePercent);
+        return DurationText(batteryLifeTime * 100u / batteryLifePercent).toStdString();
     return NarrowString(IDS_NOT_AVAILABLE);
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // The texts of one sample: the nine fields of the main panel, which are also the cells of
 // the log row. Pure functions; the words come from the string table at every call (so a
-// translation applies at once), the number formats are fixed. Results are UTF-8.
+// translation applies at once), the number formats are fixed. Results are narrow text
+// (platform/NarrowText.h: UTF-8 on Linux, the ANSI code page on Windows).
 #include "battery/BatteryRecord.h"
 #include "platform/PowerStatus.h"
 #include "monitor/Sample.h"
@@ -11,9 +12,6 @@
 #include <vector>
 
 namespace ampora {
-
-// The unknown marker of the two life times of SystemPowerStatus.
-inline constexpr uint32_t kUnknownLifeTime = 0xFFFFFFFFu;
 
 // 0 "Battery", 1 "A/C", anything else (255 unknown) "Unknow".
 std::string PowerSourceText(uint8_t acLineStatus);
@@ -40,10 +38,7 @@ std::string RateText(int32_t rate, int32_t fullChargedCapacity);
 // "%d mV"; -1 (unknown) gives "N/A".
 std::string VoltageText(int32_t voltage);
 
-// "hh:mm:ss" of the time within the day: whole days are dropped (25 h gives "01:00:00").
-std::string DurationText(uint32_t seconds);
-
-// DurationText of the battery life time, or "N/A" when it is unknown (0xFFFFFFFF).
+// DurationText (monitor/TextFormat.h) of the battery life time, or "N/A" when it is unknown (0xFFFFFFFF).
 std::string TimeRemainingText(uint32_t batteryLifeTime);
 
 // The full life time when known; else the life time scaled up to a full battery

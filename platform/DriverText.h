@@ -1,7 +1,8 @@
 #pragma once
 // The battery driver's texts: UTF-16LE bytes, usually ending in a NUL that the byte count
-// includes. Narrow texts in Ampora are UTF-8. Both directions drop what cannot be encoded
-// rather than passing it on.
+// includes. The other side here is UTF-8, the narrow text of Linux (platform/NarrowText.h
+// converts for the platform). Both directions drop what cannot be encoded rather than
+// passing it on.
 #include <cstdint>
 #include <string>
 #include <string_view>

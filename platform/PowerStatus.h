@@ -14,13 +14,17 @@ enum : uint8_t {
     BATTERY_FLAG_UNKNOWN = 0xFF,
 };
 
+// The unknown markers of SystemPowerStatus: its three bytes, and its two life times.
+inline constexpr uint8_t kUnknownStatusByte = 255;
+inline constexpr uint32_t kUnknownLifeTime = 0xFFFFFFFFu;
+
 struct SystemPowerStatus {
-    uint8_t ACLineStatus = 255;        // 0 offline, 1 online, 255 unknown
-    uint8_t BatteryFlag = 255;         // BATTERY_FLAG_* bits, 255 unknown
-    uint8_t BatteryLifePercent = 255;  // 0..100, 255 unknown
+    uint8_t ACLineStatus = kUnknownStatusByte;       // 0 offline, 1 online
+    uint8_t BatteryFlag = kUnknownStatusByte;        // BATTERY_FLAG_* bits
+    uint8_t BatteryLifePercent = kUnknownStatusByte; // 0..100
     uint8_t Reserved1 = 0;
-    uint32_t BatteryLifeTime = 0xFFFFFFFFu;     // seconds, 0xFFFFFFFF unknown
-    uint32_t BatteryFullLifeTime = 0xFFFFFFFFu; // seconds, 0xFFFFFFFF unknown
+    uint32_t BatteryLifeTime = kUnknownLifeTime;     // seconds
+    uint32_t BatteryFullLifeTime = kUnknownLifeTime; // seconds
 };
 static_assert(sizeof(SystemPowerStatus) == 12);
 

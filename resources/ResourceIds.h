@@ -250,7 +250,8 @@ enum : int {
     IDS_POWER_CHANGE_STOPPED = 202,
     IDS_BATTERY_ADDED = 203,
     IDS_BATTERY_REMOVED = 204,
-    // The battery-data file's messages and the save question, beyond the original table.
+    // The battery-data file's error messages and field names, and the question before a file
+    // is replaced.
     IDS_PAST_END = 209,
     IDS_WHILE_READING = 210,
     IDS_WHILE_READING_BATTERY_FIELD = 211,

@@ -110,7 +110,8 @@ constexpr Entry kStrings[] = {
     {202, QT_TRANSLATE_NOOP3("StringTable", " and monitories process stopped", "202")},
     {203, QT_TRANSLATE_NOOP3("StringTable", "added", "203")},
     {204, QT_TRANSLATE_NOOP3("StringTable", "removed", "204")},
-    // Texts of the battery-data file and of saving, beyond the original table.
+    // The battery-data file's error messages (where reading failed, which field, what was
+    // wrong with it), the names of its fields, and the question before a file is replaced.
     {209, QT_TRANSLATE_NOOP3("StringTable", "An attempt was made to access %1 past its end.", "209")},
     {210, QT_TRANSLATE_NOOP3("StringTable", "While reading the %1.", "210")},
     {211, QT_TRANSLATE_NOOP3("StringTable", "While reading the %1 of battery %2.", "211")},
@@ -161,11 +162,6 @@ QString LoadQString(int id)
     if (!e)
         return QString();
     return QCoreApplication::translate(kStringTableContext, e->s.text, e->s.key);
-}
-
-std::string LoadString(int id)
-{
-    return LoadQString(id).toStdString();
 }
 
 } // namespace ampora

@@ -3,12 +3,10 @@
 // translation module (a QTranslator installed at start-up) can replace it. A number the
 // module lacks falls back to the built-in English text; an unknown number gives "".
 #include <QString>
-#include <string>
 
 namespace ampora {
 
 QString LoadQString(int id);
-std::string LoadString(int id); // UTF-8
 
 // The built-in English text, never translated (for tests and the translation files).
 const char* BuiltInString(int id);

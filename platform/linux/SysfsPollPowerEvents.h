@@ -18,9 +18,9 @@
 namespace ampora {
 
 struct PowerSupplyState {
-    uint8_t acLineStatus = 255; // as in the system power status: 0 off, 1 on, 255 unknown
+    uint8_t acLineStatus = kUnknownStatusByte; // as in the system power status: 0 off, 1 on
     int batteries = 0;          // the computer's batteries that are present
-    uint8_t batteryFlag = 255;  // as in the system power status
+    uint8_t batteryFlag = kUnknownStatusByte;  // as in the system power status
     bool operator==(const PowerSupplyState&) const = default;
 };
 

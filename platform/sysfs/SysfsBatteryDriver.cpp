@@ -104,7 +104,7 @@ private:
     bool Record(Level level, void* out, uint32_t outSize, uint32_t* bytesReturned)
     {
         if (!m_record)
-            m_record = ConvertBattery(m_battery, 255, m_voltages);
+            m_record = ConvertBattery(m_battery, kUnknownStatusByte, m_voltages);
         const SysfsBatteryAnswers& a = *m_record;
         switch (level) {
         case Level::BatteryTemperature: return CopyValue(a.temperature, out, outSize, bytesReturned);

@@ -255,7 +255,7 @@ uint8_t LifePercent(const std::vector<BatteryFigures>& batteries)
         return static_cast<uint8_t>(RoundedPercent(now, full));
     if (percentCount > 0)
         return static_cast<uint8_t>((percentSum + percentCount / 2) / percentCount);
-    return 255;
+    return kUnknownStatusByte;
 }
 
 uint32_t LifeTime(const std::vector<BatteryFigures>& batteries)
@@ -548,7 +548,7 @@ uint8_t ComputeACLineStatus(const std::vector<SupplyAttributes>& supplies, Charg
         return 1;
     if (AnyInState(batteries, ChargeState::Discharging))
         return 0;
-    return 255;
+    return kUnknownStatusByte;
 }
 
 namespace {
@@ -564,7 +564,7 @@ SystemPowerStatus PowerStatusOf(const std::vector<SupplyAttributes>& supplies, C
         return status;
     }
     status.BatteryLifePercent = LifePercent(batteries);
-    if (status.BatteryLifePercent != 255) {
+    if (status.BatteryLifePercent != kUnknownStatusByte) {
         const uint8_t p = status.BatteryLifePercent;
         uint8_t flag = 0;
         if (p > 66)

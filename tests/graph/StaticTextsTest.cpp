@@ -42,12 +42,12 @@ TEST(ElapsedTextPainter, DrawsThePixelsOfTheWholeText)
                 p.setFont(font);
                 p.setPen(Qt::black);
                 if (image == &whole)
-                    p.drawStaticText(at, PreparedText(ElapsedText(s), font));
+                    p.drawStaticText(at, PreparedText(DurationText(s), font));
                 else
                     parts.Draw(p, at, s);
             }
             if (whole != drawn && ++differing < 5)
-                ADD_FAILURE() << pixels << " px, " << ElapsedText(s).toStdString();
+                ADD_FAILURE() << pixels << " px, " << DurationText(s).toStdString();
         }
         EXPECT_EQ(differing, 0) << pixels << " px";
     }

@@ -1,4 +1,5 @@
 #include "monitor/SampleTexts.h"
+#include "monitor/TextFormat.h"
 
 #include <gtest/gtest.h>
 
