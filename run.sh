@@ -7,7 +7,7 @@ cd "$(dirname "$0")"
 demo=0
 if [ "${1:-}" = "--demo" ]; then demo=1; shift; fi
 
-AMPORA_WITH_WINDOWS=0 scripts/setup-deps
+AMPORA_WITH_WINDOWS=0 AMPORA_WITH_PACKAGES=0 scripts/setup-deps
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j "$(nproc)" --target ampora translations
 

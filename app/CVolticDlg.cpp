@@ -79,7 +79,6 @@ CVolticDlg::CVolticDlg(Backends& backends, PowerEventSource* events, QWidget* pa
     , m_events(events)
     , m_batteryCtrl(backends.driver.get())
     , m_run(backends.driver.get(), backends.powerStatus.get(), m_batteryCtrl)
-    , m_logFile(m_run.LogFile())
     , m_tickCount(m_run.TickCount())
     , m_runSeconds(m_run.RunSeconds())
     , m_samples(m_run.Samples())
@@ -253,6 +252,7 @@ void CVolticDlg::OnOK()
     // The lists emptied, the selected length, the log created with its header.
     const int selected = SelectedRunSeconds();
     m_run.Prepare(selected, QString::fromLatin1(kLogFileName));
+    TellLogFailure();
     m_graph->SetValueMax(kValueMax);
     if (selected >= 0)
         m_graph->SetTimeRange(static_cast<unsigned>(m_runSeconds));
@@ -280,6 +280,7 @@ void CVolticDlg::OnOK()
     m_timer.start(kTickMilliseconds);
     m_timerId = 1;
     SetRunControls(false);
+    TellLogFailure();
 }
 
 void CVolticDlg::OnCancel()
@@ -298,6 +299,14 @@ void CVolticDlg::OnTimer()
     RedrawGraph();
     if (ends)
         OnCancel();
+    TellLogFailure();
+}
+
+void CVolticDlg::TellLogFailure()
+{
+    const QString failure = m_run.TakeLogFailure();
+    if (!failure.isEmpty())
+        ShowMessage(this, QMessageBox::Warning, failure);
 }
 
 bool CVolticDlg::TakeSample(bool writeRow)

@@ -111,6 +111,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void TellLogFailure(); // the run's log failed: told once, the run goes on
     void OnInitDialog();
     void OnWindowStateChanged(Qt::WindowState state);
     void OnMinimizedBySystem();
@@ -159,7 +160,6 @@ private:
     // The run, and its state under the dialog's own names (held by m_run, changed only
     // through it).
     MonitorRun m_run;
-    std::FILE* const& m_logFile;
     const unsigned& m_tickCount;
     const int& m_runSeconds;
     SampleSeries& m_samples;

@@ -1,5 +1,7 @@
 #include "battery/CBatteryCtrl.h"
 
+#include "platform/DriverText.h"
+
 #include "platform/NarrowText.h"
 
 #include <algorithm>
@@ -207,7 +209,8 @@ int CBatteryCtrl::GetBatteryTotals(BatteryTotals* totals) const
 
 std::string CBatteryCtrl::WideToAnsi(const void* text, uint32_t byteCount)
 {
-    return DriverTextToNarrow(text, byteCount);
+    const std::string shown = ReplaceControlUnits(text, byteCount);
+    return DriverTextToNarrow(shown.data(), static_cast<uint32_t>(shown.size()));
 }
 
 } // namespace ampora

@@ -42,7 +42,7 @@ public:
 
     // Converts a driver text (UTF-16LE, byteCount bytes; an odd last byte is ignored) to
     // this platform's narrow text (UTF-8 on Linux, the ANSI code page on Windows), cut at
-    // the first NUL.
+    // the first NUL. Control characters become "?".
     static std::string WideToAnsi(const void* text, uint32_t byteCount);
 
     const std::vector<std::string>& DevicePaths() const { return m_devicePaths; }

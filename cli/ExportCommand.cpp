@@ -92,7 +92,7 @@ int RunExport(const QStringList& arguments)
     parser.addOptions({csv, json});
     if (const std::optional<int> done = ParseCommandLine(parser, arguments))
         return *done;
-    const QStringList files = parser.positionalArguments().mid(1);
+    const QStringList files = CommandArguments(parser);
     if (files.size() != 1)
         return Fail(QStringLiteral("export takes one battery-data file"), kExitUsage);
     if (parser.isSet(csv) && parser.isSet(json))

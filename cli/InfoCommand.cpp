@@ -163,7 +163,7 @@ int RunInfo(const QStringList& arguments)
     parser.addOptions({json, prometheus});
     if (const std::optional<int> done = ParseCommandLine(parser, arguments))
         return *done;
-    if (parser.positionalArguments().size() > 1)
+    if (!CommandArguments(parser).isEmpty())
         return Fail(QStringLiteral("info takes no file"), kExitUsage);
     if (parser.isSet(json) && parser.isSet(prometheus))
         return Fail(QStringLiteral("--json and --prometheus exclude each other"), kExitUsage);

@@ -63,7 +63,7 @@ int RunPlot(const QStringList& arguments)
     parser.addOptions({compare, width, height, output});
     if (const std::optional<int> done = ParseCommandLine(parser, arguments))
         return *done;
-    const QStringList files = parser.positionalArguments().mid(1);
+    const QStringList files = CommandArguments(parser);
     if (files.size() != 1)
         return Fail(QStringLiteral("plot takes one battery-data file"), kExitUsage);
     if (!parser.isSet(output))

@@ -3,6 +3,7 @@
 // arguments.
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
+#include "platform/StandardStreams.h"
 #include "resources/Resources.h"
 
 #include <QApplication>
@@ -93,6 +94,8 @@ int RunProgram(const QStringList& arguments)
 
 int main(int argc, char** argv)
 {
+    // What the commands write is what lands: a CSV's CR LF, a JSON's LF, on every platform.
+    ampora::UseBinaryStandardStreams();
     const Command* command = FindCommand(argc > 1 ? argv[1] : nullptr);
     std::unique_ptr<QCoreApplication> app = MakeApplication(command, argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("ampora-cli"));

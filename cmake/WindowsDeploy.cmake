@@ -74,3 +74,36 @@ add_custom_target(windows_package
   DEPENDS ampora ampora-cli windows_deploy translations
   BYPRODUCTS ${ampora_package}
   VERBATIM)
+
+# The setup program ampora-<version>-setup.exe, made by NSIS from the package's folder
+# (packaging/windows/ampora.nsi), with the program icon made from the icon's PNG sizes.
+find_program(AMPORA_MAKENSIS makensis)
+find_program(AMPORA_MAGICK convert)
+if(AMPORA_MAKENSIS AND AMPORA_MAGICK)
+  set(ampora_setup ${CMAKE_BINARY_DIR}/ampora-${PROJECT_VERSION}-setup.exe)
+  set(setup_dir ${CMAKE_BINARY_DIR}/setup)
+  set(icon_sizes)
+  foreach(size 16 24 32 48 64 256)
+    list(APPEND icon_sizes ${CMAKE_SOURCE_DIR}/resources/icons/ampora-${size}.png)
+  endforeach()
+  # Windows wants four numbers in a file's version.
+  set(version_quad ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR})
+  foreach(part PATCH TWEAK)
+    if("${PROJECT_VERSION_${part}}" STREQUAL "")
+      string(APPEND version_quad .0)
+    else()
+      string(APPEND version_quad .${PROJECT_VERSION_${part}})
+    endif()
+  endforeach()
+  add_custom_target(windows_installer
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${setup_dir}
+    COMMAND ${AMPORA_MAGICK} ${icon_sizes} ${setup_dir}/ampora.ico
+    COMMAND ${CMAKE_COMMAND} -DFOLDER=${package_dir} -DOUTPUT=${setup_dir}/uninstall-files.nsh
+            -P ${CMAKE_SOURCE_DIR}/packaging/windows/uninstall-list.cmake
+    COMMAND ${AMPORA_MAKENSIS} -V2 -DVERSION=${PROJECT_VERSION} -DVERSION_QUAD=${version_quad}
+            -DSOURCE=${package_dir} -DOUTFILE=${ampora_setup} -DICON=${setup_dir}/ampora.ico
+            -DFILE_LIST=${setup_dir}/uninstall-files.nsh ${CMAKE_SOURCE_DIR}/packaging/windows/ampora.nsi
+    DEPENDS windows_package
+    BYPRODUCTS ${ampora_setup}
+    VERBATIM)
+endif()

@@ -1,5 +1,6 @@
 #include "monitor/BatteryDataFile.h"
 
+#include "monitor/WholeWrite.h"
 #include "resources/ResourceIds.h"
 #include "resources/StringTable.h"
 
@@ -298,6 +299,35 @@ QByteArray SerializeBatteryData(const BatteryData& data)
     return out;
 }
 
+namespace {
+
+DataFileResult WriteFailed(const QString& path, const QString& reason)
+{
+    return {DataFileStatus::WriteFailed, LoadQString(IDS_CANNOT_SAVE).arg(ShownName(path), reason)};
+}
+
+// Where the folder leaves no room for a temporary file, the file is written in place: the
+// earlier contents are kept in memory until the new ones are completely written, and put back
+// when any step fails, so the earlier run is never lost for a failed save.
+DataFileResult WriteInPlace(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
+        return CannotOpen(IDS_CANNOT_SAVE, path, file.errorString());
+    const QByteArray earlier = file.readAll();
+    if (file.error() != QFileDevice::NoError || earlier.size() != file.size())
+        return CannotOpen(IDS_CANNOT_SAVE, path, file.errorString()); // unreadable: it could not be put back
+    if (file.seek(0) && WriteWhole(file, bytes.constData(), bytes.size()) && file.resize(bytes.size()))
+        return {};
+    const QString reason = file.errorString();
+    file.unsetError();
+    if (!file.seek(0) || !WriteWhole(file, earlier.constData(), earlier.size()) || !file.resize(earlier.size()))
+        return WriteFailed(path, reason + QLatin1Char('\n') + file.errorString());
+    return WriteFailed(path, reason);
+}
+
+} // namespace
+
 DataFileResult WriteBatteryDataFile(const QString& path, const BatteryData& data)
 {
     // Writing over a folder or a device would lose the data or the device; a link is followed
@@ -307,21 +337,25 @@ DataFileResult WriteBatteryDataFile(const QString& path, const BatteryData& data
         return CannotOpen(IDS_NOT_A_FILE, path);
 
     const QByteArray bytes = SerializeBatteryData(data);
-    QSaveFile file(path);
     // The save goes through a temporary file renamed into place, so a failed save keeps the
     // earlier file. A file the user may write in a folder the user may not (a shared folder,
     // a file handed over by its owner) leaves no room for the temporary file: then the file is
-    // written in place, which is what the user asked for, at the price of atomicity.
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly))
+    // written in place, which is what the user asked for.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        if (info.exists())
+            return WriteInPlace(path, bytes);
         return CannotOpen(IDS_CANNOT_SAVE, path, file.errorString());
-    if (file.write(bytes) != bytes.size()) {
+    }
+    // Every step is checked before the rename: a write smaller than the device's buffer only
+    // fails at the flush, and commit() alone has been seen to report success after that.
+    if (file.write(bytes) != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError) {
         const QString reason = file.errorString();
         file.cancelWriting();
-        return {DataFileStatus::WriteFailed, LoadQString(IDS_CANNOT_SAVE).arg(ShownName(path), reason)};
+        return WriteFailed(path, reason);
     }
     if (!file.commit())
-        return {DataFileStatus::WriteFailed, LoadQString(IDS_CANNOT_SAVE).arg(ShownName(path), file.errorString())};
+        return WriteFailed(path, file.errorString());
     return {};
 }
 

@@ -14,7 +14,8 @@
 // damaged file changes nothing the caller holds. A file that ends inside its sample images
 // (a save cut short) gives the whole samples and says how many were claimed. The writer goes
 // through a temporary file renamed into place, so a failed save leaves an earlier file of that
-// name as it was; only where the folder refuses the temporary file is the file written in place.
+// name as it was; only where the folder refuses the temporary file is the file written in place,
+// and then its earlier contents are put back when the new ones cannot be written whole.
 #include "battery/BatteryRecord.h"
 #include "monitor/Sample.h"
 
@@ -59,7 +60,8 @@ struct DataFileResult {
     bool Loaded() const { return status == DataFileStatus::Ok || status == DataFileStatus::Partial; }
 };
 
-// Saves `data` to `path` (the name used as given: complete it first).
+// Saves `data` to `path` (the name used as given: complete it first). Every step of the write
+// is checked; a failure is WriteFailed (or CannotOpen) with the system's reason in `error`.
 DataFileResult WriteBatteryDataFile(const QString& path, const BatteryData& data);
 
 // Reads the file at `path`. *data is replaced only when the result is Loaded().

@@ -3,6 +3,17 @@
 #include "battery/CBatteryCtrl.h"
 #include "monitor/SampleTexts.h"
 #include "monitor/TextFormat.h"
+#include "monitor/WholeWrite.h"
+#include "platform/OpenFiles.h"
+#include "resources/ResourceIds.h"
+#include "resources/StringTable.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <QtGlobal>
+
+#include <cerrno>
 
 namespace ampora {
 namespace {
@@ -10,11 +21,6 @@ namespace {
 const char* OrQuestionMark(const std::string& text)
 {
     return text.empty() ? "?" : text.c_str();
-}
-
-void WritePiece(FILE* file, const std::string& piece)
-{
-    std::fwrite(piece.data(), 1, piece.size(), file);
 }
 
 // Two tabs and the cell; one more tab when the cell is short, to keep the column.
@@ -54,21 +60,26 @@ std::vector<std::string> LogBatteryPieces(int number, const BatteryRecord& r)
     };
 }
 
-void WriteLogHeader(FILE* file, const CBatteryCtrl& ctrl, std::vector<BatteryRecord>* records)
+std::vector<BatteryRecord> ReadBatteryRecords(const CBatteryCtrl& ctrl)
 {
-    if (!file)
-        return;
-    WritePiece(file, LogCountText(ctrl.GetBatteryCount()));
+    std::vector<BatteryRecord> records;
     for (int i = 0; i < ctrl.GetBatteryCount(); ++i) {
         BatteryRecord record;
         ctrl.GetBatteryRecord(&record, static_cast<unsigned>(i));
-        for (const std::string& piece : LogBatteryPieces(i, record))
-            WritePiece(file, piece);
-        if (records)
-            records->push_back(std::move(record));
+        records.push_back(std::move(record));
     }
-    WritePiece(file, kLogColumnTitles);
-    std::fflush(file);
+    return records;
+}
+
+std::string LogHeaderText(const std::vector<BatteryRecord>& records)
+{
+    std::string header = LogCountText(static_cast<int>(records.size()));
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        for (const std::string& piece : LogBatteryPieces(static_cast<int>(i), records[i]))
+            header += piece;
+    }
+    header += kLogColumnTitles;
+    return header;
 }
 
 std::string BuildLogRow(const std::tm& t, const SystemPowerStatus& status, const BatteryTotals& totals)
@@ -93,12 +104,63 @@ std::string BuildLogRow(const std::tm& t, const SystemPowerStatus& status, const
     return row;
 }
 
-void WriteLogRow(FILE* file, const std::string& row)
+BatteryLog::~BatteryLog()
 {
-    if (!file)
-        return;
-    WritePiece(file, row);
-    std::fflush(file);
+    Close();
+}
+
+BatteryLog::Result BatteryLog::Open(const QString& path, const std::vector<BatteryRecord>& records)
+{
+    Close();
+    m_file.setFileName(path);
+    m_shownPath = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+    m_reason.clear();
+    m_whole = 0;
+    // Unbuffered: each piece is handed to the system at once, and a failure shows at its write.
+    // Read and write, as the C library's "w+": a FIFO in the log's place does not block the open.
+    if (!m_file.open(QIODevice::ReadWrite | QIODevice::Truncate | QIODevice::Unbuffered)) {
+        m_reason = m_file.errorString();
+        return Result::NoLog;
+    }
+    m_named = FileStillNamed(m_file);
+    return Write(LogHeaderText(records));
+}
+
+BatteryLog::Result BatteryLog::WriteRow(const std::string& row)
+{
+    if (!IsOpen())
+        return Result::NoLog;
+    return Write(row);
+}
+
+BatteryLog::Result BatteryLog::Write(const std::string& bytes)
+{
+    if (m_named && !FileStillNamed(m_file)) {
+        // Rows written now would be lost at Stop with the deleted file.
+        m_reason = qt_error_string(ENOENT); // Qt's own wording, as its other file errors
+        m_file.close();
+        return Result::Failed;
+    }
+    const auto size = static_cast<qint64>(bytes.size());
+    if (!WriteWhole(m_file, bytes.data(), size)) {
+        m_reason = m_file.errorString();
+        m_file.resize(m_whole); // no row cut in the middle
+        m_file.close();
+        return Result::Failed;
+    }
+    m_whole += size;
+    return Result::Written;
+}
+
+void BatteryLog::Close()
+{
+    if (m_file.isOpen())
+        m_file.close();
+}
+
+QString BatteryLog::FailureMessage() const
+{
+    return LoadQString(IDS_LOG_FAILED).arg(m_shownPath, m_reason);
 }
 
 } // namespace ampora

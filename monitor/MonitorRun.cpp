@@ -1,16 +1,12 @@
 #include "monitor/MonitorRun.h"
 
 #include "battery/CBatteryCtrl.h"
-#include "monitor/BatteryLog.h"
 #include "platform/BatteryDriver.h"
 #include "platform/PowerStatus.h"
 #include "resources/ResourceIds.h"
 #include "resources/StringTable.h"
 
 #include <QDateTime>
-#include <QFile>
-
-#include <cerrno>
 
 namespace ampora {
 
@@ -46,10 +42,7 @@ MonitorRun::~MonitorRun()
 
 void MonitorRun::CloseLog()
 {
-    if (m_logFile) {
-        std::fclose(m_logFile);
-        m_logFile = nullptr;
-    }
+    m_log.Close();
 }
 
 void MonitorRun::Prepare(int runSeconds, const QString& logPath)
@@ -59,12 +52,10 @@ void MonitorRun::Prepare(int runSeconds, const QString& logPath)
     if (runSeconds >= 0)
         m_runSeconds = runSeconds;
     m_logPath = logPath;
-    // Binary, so that the rows' CR LF stay CR LF: a text stream on Windows would write CR CR LF.
-    errno = 0;
-    m_logFile = std::fopen(QFile::encodeName(logPath).constData(), "w+b");
-    m_logOpenError = m_logFile ? 0 : errno;
-    if (m_logFile)
-        WriteLogHeader(m_logFile, m_batteries, &m_batteryRecords);
+    m_logFailure.clear();
+    m_batteryRecords = ReadBatteryRecords(m_batteries);
+    if (m_log.Open(logPath, m_batteryRecords) == BatteryLog::Result::Failed)
+        m_logFailure = m_log.FailureMessage();
 }
 
 DataFileResult MonitorRun::LoadCompare(const QString& path)
@@ -124,8 +115,9 @@ bool MonitorRun::TakeSample(bool writeRow)
     const PanelTexts texts = MakePanelTexts(status, totals);
     if (m_sampleTexts)
         m_sampleTexts(texts);
-    if (writeRow && m_logFile)
-        WriteLogRow(m_logFile, BuildLogRow(m_clock(), status, totals, texts));
+    if (writeRow && m_log.IsOpen()
+        && m_log.WriteRow(BuildLogRow(m_clock(), status, totals, texts)) == BatteryLog::Result::Failed)
+        m_logFailure = m_log.FailureMessage();
     m_samples.Append(MakeSample(m_tickCount, status, totals));
     return true;
 }

@@ -14,14 +14,15 @@
 // then Tick() every second, and Stop() for every end of the run.
 #include "battery/BatteryRecord.h"
 #include "monitor/BatteryDataFile.h"
+#include "monitor/BatteryLog.h"
 #include "monitor/Sample.h"
 #include "monitor/SampleTexts.h"
 
 #include <QString>
 
-#include <cstdio>
 #include <ctime>
 #include <functional>
+#include <utility>
 #include <vector>
 
 namespace ampora {
@@ -63,9 +64,10 @@ public:
     void SetSampleTexts(SampleTextsFunction f) { m_sampleTexts = std::move(f); }
 
     // Start, before a comparison: empties the three lists, closes a log left open, takes
-    // `runSeconds` as the run length unless it is negative, and creates the log at `logPath`
-    // ("w+b": an existing file is emptied) with its header, which fills the battery records.
-    // A log that cannot be created leaves the run without log and records (LogOpen false).
+    // `runSeconds` as the run length unless it is negative, reads the battery records, and
+    // creates the log at `logPath` (an existing file is emptied) with its header describing
+    // them. A log that cannot be created leaves the run without log (LogOpen false), but with
+    // its records, so that a saved run still describes its batteries.
     void Prepare(int runSeconds, const QString& logPath);
 
     // Reads the compared run at `path` (a name already completed) into the compared series,
@@ -113,14 +115,17 @@ public:
     BatteryData SavedData() const;
 
     bool Running() const { return m_running; }
-    bool LogOpen() const { return m_logFile != nullptr; }
+    bool LogOpen() const { return m_log.IsOpen(); }
     const QString& LogPath() const { return m_logPath; }
-    // Why the last Prepare could not create the log (an errno value); 0 when it could.
-    int LogOpenError() const { return m_logOpenError; }
+    // Why the last Prepare could not create the log (the system's words); empty when it could.
+    QString LogOpenError() const { return m_log.IsOpen() ? QString() : m_log.Reason(); }
+    // The log failed during this run (a write failed, or it was deleted or lost its folder):
+    // the message for the user, given once, right after the call in which it failed; empty
+    // otherwise. The run goes on without the log.
+    QString TakeLogFailure() { return std::exchange(m_logFailure, QString()); }
     void SetRunSeconds(int seconds) { m_runSeconds = seconds; }
 
     // The run's state, for the dialog to name as its own members.
-    std::FILE* const& LogFile() const { return m_logFile; }
     const unsigned& TickCount() const { return m_tickCount; }
     const int& RunSeconds() const { return m_runSeconds; }
     SampleSeries& Samples() { return m_samples; }
@@ -138,9 +143,9 @@ private:
     Clock m_clock;
     SampleTextsFunction m_sampleTexts;
 
-    std::FILE* m_logFile = nullptr;
+    BatteryLog m_log;
     QString m_logPath;
-    int m_logOpenError = 0;
+    QString m_logFailure;
     unsigned m_tickCount = 0;
     int m_runSeconds = 0;
     bool m_running = false;

@@ -139,4 +139,22 @@ std::string DriverTextToUtf8(const void* text, uint32_t byteCount)
     return out;
 }
 
+std::string ReplaceControlUnits(const void* text, uint32_t byteCount)
+{
+    if (!text)
+        return {};
+    std::string out(static_cast<const char*>(text), byteCount / 2 * 2);
+    for (std::size_t k = 0; k < out.size(); k += 2) {
+        const auto unit = static_cast<char16_t>(static_cast<unsigned char>(out[k])
+                                                | (static_cast<unsigned char>(out[k + 1]) << 8));
+        if (unit == 0)
+            break;
+        if (unit < 0x20 || (unit >= 0x7F && unit <= 0x9F)) {
+            out[k] = '?';
+            out[k + 1] = '\0';
+        }
+    }
+    return out;
+}
+
 } // namespace ampora

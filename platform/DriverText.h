@@ -21,4 +21,10 @@ std::string DropInvalidUtf8(std::string_view utf8);
 // first NUL unit; lone surrogates are dropped. A null text gives an empty string.
 std::string DriverTextToUtf8(const void* text, uint32_t byteCount);
 
+// The same driver bytes (an odd last byte dropped) with every control character (U+0000 to
+// U+001F before the first NUL unit, U+007F to U+009F) replaced by "?", as other characters
+// that cannot be shown are: no driver text carries a line break or a terminal escape into the
+// log, a saved run or a dialog.
+std::string ReplaceControlUnits(const void* text, uint32_t byteCount);
+
 } // namespace ampora

@@ -1,5 +1,7 @@
 #include "resources/Resources.h"
 
+#include "resources/TranslationCheck.h"
+
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
@@ -22,6 +24,7 @@ namespace {
 // The module in force and whether it has been looked for since start-up or the last unload.
 struct ModuleState {
     QTranslator* translator = nullptr;
+    QByteArray bytes; // what the translator reads its texts from
     QString path;
     bool searched = false;
 };
@@ -82,14 +85,20 @@ QString LoadTranslationModule()
         const QString path = QDir(dir).filePath(QString::fromLatin1(kTranslationModuleName));
         if (!QFileInfo(path).isFile())
             continue;
+        // Checked before Qt reads a text from it; Qt then reads these very bytes, kept for as
+        // long as the module is in force.
+        QByteArray bytes = ReadSoundTranslationModule(path);
         auto* translator = new QTranslator;
-        if (translator->load(path) && QCoreApplication::installTranslator(translator)) {
+        if (!bytes.isEmpty()
+            && translator->load(reinterpret_cast<const uchar*>(bytes.constData()), static_cast<int>(bytes.size()))
+            && QCoreApplication::installTranslator(translator)) {
             module.translator = translator;
+            module.bytes = std::move(bytes);
             module.path = path;
             LoadQtTranslation(translator->language());
             return path;
         }
-        delete translator; // not a module: the built-in set stays
+        delete translator; // not a sound module: the built-in set stays
         return QString();
     }
     return QString();

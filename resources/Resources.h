@@ -17,8 +17,9 @@ inline constexpr const char* kTranslationModuleName = "TransBat.lng";
 
 // Looks for the translation module once: in the current directory, beside the executable,
 // then the shipped module of the user's language (translations/<lang>/ beside the program, or
-// ../share/ampora/translations/<lang>/ when installed). Installs it when it loads; a missing or unreadable file leaves the built-in
-// English set, silently. Qt's own translation of the module's language (qtbase_<lang>.qm, from
+// ../share/ampora/translations/<lang>/ when installed). Installs it when it passes the check of
+// TranslationCheck.h; a missing, unreadable or damaged file leaves the built-in English set,
+// silently. Qt's own translation of the module's language (qtbase_<lang>.qm, from
 // Qt's translations folder or translations/ beside the program) comes with it when present.
 // Returns the path of the module in force, or an empty string; later calls give the same
 // answer without looking again.

@@ -32,6 +32,9 @@ QPointer<QDialog>& HelpDialog()
 
 bool LooksLikeHelp(const QString& file)
 {
+    // The help window reads the file whole, on the window's thread: a huge one would stall it.
+    if (QFileInfo(file).size() > kMaxHelpFileBytes)
+        return false;
     QFile f(file);
     if (!f.open(QIODevice::ReadOnly))
         return false;
@@ -50,7 +53,7 @@ QString ResolveHelpFile()
 {
     const QString path = HelpPath();
     if (QFileInfo(path).isAbsolute())
-        return QFileInfo::exists(path) ? path : QString();
+        return QFileInfo(path).isFile() ? path : QString();
     const QString appDir = QCoreApplication::applicationDirPath();
     for (const QString& dir : {QDir::currentPath(), appDir, QDir(appDir).filePath(QStringLiteral("../share/ampora"))}) {
         const QString candidate = QDir(dir).filePath(path);

@@ -1,33 +1,82 @@
 #include "platform/sysfs/SysfsAttributes.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <system_error>
 
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 namespace ampora {
 namespace {
 
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
+#ifdef _WIN32
+// The stand-in tree of the Windows build (the demo battery, the tests under Wine) holds no
+// pipes that could block an open; anything but a regular file is still refused.
+std::optional<std::string> ReadRegularFile(const std::string& path)
+{
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error))
+        return std::nullopt;
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file)
+        return std::nullopt;
+    std::string text(kMaxAttributeBytes + 1, '\0');
+    const std::size_t got = std::fread(text.data(), 1, text.size(), file);
+    const bool failed = std::ferror(file);
+    std::fclose(file);
+    if (failed)
+        return std::nullopt;
+    text.resize(got);
+    return text;
+}
+#else
+// Opened without blocking (a FIFO's open would wait for a writer for good) and read only when
+// it is a regular file, as every sysfs attribute is: a FIFO, socket or device is unreadable.
+std::optional<std::string> ReadRegularFile(const std::string& path)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
+        return std::nullopt;
+    struct stat info {};
+    std::optional<std::string> text;
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
+        // One byte more than allowed tells an oversized file from one that fits exactly.
+        text.emplace(kMaxAttributeBytes + 1, '\0');
+        std::size_t got = 0;
+        while (got < text->size()) {
+            const ssize_t n = ::read(fd, text->data() + got, text->size() - got);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0) {
+                text.reset();
+                break;
+            }
+            if (n == 0)
+                break;
+            got += static_cast<std::size_t>(n);
+        }
+        if (text)
+            text->resize(got);
+    }
+    ::close(fd);
+    return text;
+}
+#endif
 
 } // namespace
 
 std::optional<std::string> ReadAttribute(const std::string& folder, const std::string& name)
 {
-    const std::unique_ptr<std::FILE, FileCloser> file(std::fopen((folder + "/" + name).c_str(), "rb"));
-    if (!file)
+    std::optional<std::string> text = ReadRegularFile(folder + "/" + name);
+    if (!text || text->empty() || text->size() > kMaxAttributeBytes)
         return std::nullopt;
-    // Unbuffered, the text is read straight into `text`: no stream buffer to allocate and size.
-    std::setvbuf(file.get(), nullptr, _IONBF, 0);
-    // One byte more than allowed tells an oversized file from one that fits exactly.
-    std::string text(kMaxAttributeBytes + 1, '\0');
-    const std::size_t got = std::fread(text.data(), 1, text.size(), file.get());
-    if (std::ferror(file.get()) || got == 0 || got > kMaxAttributeBytes)
-        return std::nullopt;
-    text.resize(got);
     return text;
 }
 

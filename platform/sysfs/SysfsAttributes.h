@@ -28,9 +28,10 @@ struct SupplyAttributes {
 // Larger attribute files are not what the kernel writes: they count as unreadable.
 constexpr std::size_t kMaxAttributeBytes = 4096;
 
-// The contents of <folder>/<name>; nullopt when the file is missing, fails on read (the
-// kernel answers ENODEV for values the firmware does not know), is empty, or is larger
-// than kMaxAttributeBytes.
+// The contents of <folder>/<name>; nullopt when the file is missing, is not a regular file (a
+// FIFO, socket or device: opened without blocking and never read), fails on read (the kernel
+// answers ENODEV for values the firmware does not know), is empty, or is larger than
+// kMaxAttributeBytes.
 std::optional<std::string> ReadAttribute(const std::string& folder, const std::string& name);
 
 // One supply folder, read lazily (nothing is read yet).

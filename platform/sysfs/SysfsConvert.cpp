@@ -336,6 +336,19 @@ std::optional<int64_t> ChargeVoltages::Fix(const std::string& battery, std::opti
     return seen;
 }
 
+bool ChargeVoltages::Falling(const std::string& battery, std::optional<uint32_t> level)
+{
+    if (!level)
+        return false;
+    const auto [it, added] = m_trends.try_emplace(battery, Trend{*level, false});
+    Trend& trend = it->second;
+    if (!added && *level != trend.level) {
+        trend.falling = *level < trend.level;
+        trend.level = *level;
+    }
+    return trend.falling;
+}
+
 namespace {
 
 struct Conversion {
@@ -405,6 +418,11 @@ void FillLevel(const SupplyAttributes& battery, const Conversion& c, BatteryFigu
         f->fullMwh = f->nowMwh;
     if (!f->percent && f->nowMwh && f->fullMwh && *f->fullMwh > 0)
         f->percent = RoundedPercent(*f->nowMwh, *f->fullMwh);
+    // A status that says nothing on a battery whose charge falls: the rate must not read as
+    // charging.
+    if (c.voltages && c.voltages->Falling(battery.name, f->nowMwh ? f->nowMwh : f->percent)
+        && f->state == ChargeState::Unknown)
+        f->state = ChargeState::Discharging;
 }
 
 std::optional<uint32_t> RateOf(const SupplyAttributes& battery, const Conversion& c)

@@ -37,16 +37,27 @@ bool IsPowerSourceType(std::string_view type);
 // Reads `type`, then `scope`, then (for a power source only) `online`; nothing else.
 SupplyRole ClassifySupply(const SupplyAttributes& supply);
 
-// The voltage each charge battery without a design voltage is converted with: the first
-// voltage_now seen for it, kept for the program's life so that its ratings never wander
-// with the load.
+// What the conversion keeps of each battery between readings. The voltage each charge battery
+// without a design voltage is converted with: the first voltage_now seen for it, kept for the
+// program's life so that its ratings never wander with the load. And each battery's last
+// level, whose fall tells discharging where the kernel's status does not.
 class ChargeVoltages {
 public:
     // The voltage kept for `battery`, else `seen` (which is then kept), else nullopt.
     std::optional<int64_t> Fix(const std::string& battery, std::optional<int64_t> seen);
 
+    // Whether `battery`'s level fell at its last change: `level` is compared with the one kept,
+    // and a reading equal to it keeps the direction seen before (so every reading of one sample
+    // gives the same answer).
+    bool Falling(const std::string& battery, std::optional<uint32_t> level);
+
 private:
+    struct Trend {
+        uint32_t level = 0;
+        bool falling = false;
+    };
     std::map<std::string, int64_t, std::less<>> m_fixed;
+    std::map<std::string, Trend, std::less<>> m_trends;
 };
 
 enum class ChargeState { Unknown, Charging, Discharging, Idle };
@@ -74,7 +85,9 @@ struct BatteryFigures {
 // the voltage `voltages` fixes for the battery (voltage_now when none is given). A `_now`
 // value missing falls back to its `_avg`. The rate is |power_now|; without it (or at 0)
 // |current_now| times the conversion voltage of a charge battery, or times voltage_now for
-// energy and capacity-only batteries. "Charging" with a negative current is discharging.
+// energy and capacity-only batteries. "Charging" with a negative current is discharging; a
+// status that says nothing (empty, "Unknown") with a level that fell since the last reading
+// is discharging too.
 // Values are rounded down to whole mWh and mW.
 BatteryFigures ConvertFigures(const SupplyAttributes& battery, ChargeVoltages* voltages = nullptr);
 

@@ -589,6 +589,11 @@
         <translation>%1 existiert bereits.&#xa;Soll die Datei ersetzt werden?</translation>
     </message>
     <message>
+        <comment>234</comment>
+        <source>The log %1 cannot be written: %2.&#xa;The run goes on without it; its samples are kept for Save data.</source>
+        <translation>Das Protokoll %1 kann nicht geschrieben werden: %2.&#xa;Die Messung läuft ohne Protokoll weiter; ihre Messungen bleiben zum „Speichern“ erhalten.</translation>
+    </message>
+    <message>
         <comment>61703</comment>
         <source>Failed to launch help.</source>
         <translation>Die Hilfe konnte nicht geöffnet werden.</translation>

@@ -76,6 +76,10 @@ TEST_F(FaultTest, FullLogDiskLosesNoSample)
     EXPECT_EQ(dialog->BatteryRecords().size(), 2u);
     dialog->OnCancel();
     EXPECT_FALSE(dialog->LogOpen());
+    // Told once, at the header; the run went on.
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_TRUE(messages.messages[0].text.contains(QStringLiteral("No space left on device")))
+        << messages.messages[0].text.toStdString();
 }
 
 TEST_F(FaultTest, BatteryFolderVanishingMidRunKeepsTheRunGoing)
@@ -103,10 +107,20 @@ TEST_F(FaultTest, GarbageAndMissingHelpFilesSayHelpFailed)
     ASSERT_EQ(messages.messages.size(), 2u);
     EXPECT_EQ(messages.messages[1].text, "Failed to launch help.");
 
+    // Valid HTML, but one byte above the bound: refused before it is read.
+    QByteArray big = "<html><body>";
+    big += QByteArray(kMaxHelpFileBytes + 1 - big.size(), 'x');
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(big);
+    f.close();
+    EXPECT_FALSE(ShowHelp(nullptr));
+    ASSERT_EQ(messages.messages.size(), 3u);
+    EXPECT_EQ(messages.messages[2].text, "Failed to launch help.");
+
     QFile::remove(work.filePath("HelpBattery.hlp"));
     ASSERT_TRUE(QFile::copy(QStringLiteral(AMPORA_BUILD_DIR "/HelpBattery.hlp"), work.filePath("HelpBattery.hlp")));
     EXPECT_TRUE(ShowHelp(nullptr, QStringLiteral("System info")));
-    EXPECT_EQ(messages.messages.size(), 2u);
+    EXPECT_EQ(messages.messages.size(), 3u);
     SetHelpFilePath(QString::fromLatin1(kHelpFileName));
 }
 

@@ -6,6 +6,7 @@
 #include "app/TrayIcon.h"
 #include "platform/Backends.h"
 #include "graph/CGraphControl.h"
+#include "monitor/BatteryDataFile.h"
 #include "platform/fake/FakePowerEvents.h"
 #include "ui/DialogBuilder.h"
 #include "resources/ResourceIds.h"
@@ -438,8 +439,18 @@ TEST_F(MainDialogTest, RunWithoutLogFileGoesOnWithoutLog)
     EXPECT_FALSE(dialog->LogOpen());
     Ticks(20);
     EXPECT_EQ(dialog->Samples().Size(), 3u);
-    EXPECT_TRUE(dialog->BatteryRecords().empty());
     EXPECT_EQ(Text(1004), "Battery");
+    EXPECT_TRUE(messages.messages.empty()); // a log that cannot be created is no news
+
+    // The saved run still describes its battery.
+    dialog->OnCancel();
+    nextFile = WorkFile("run.apd");
+    dialog->OnSaveData();
+    BatteryData saved;
+    ASSERT_TRUE(ReadBatteryDataFile(WorkFile("run.apd"), &saved).Ok());
+    ASSERT_EQ(saved.records.size(), 1u);
+    EXPECT_EQ(saved.records[0].deviceName, "Model 0");
+    EXPECT_EQ(saved.samples.Size(), 3u);
 }
 
 TEST_F(MainDialogTest, TranslationReplacesTextsButNotTheFixedLiterals)
@@ -457,7 +468,7 @@ TEST_F(MainDialogTest, TranslationReplacesTextsButNotTheFixedLiterals)
     EXPECT_EQ(Control<QComboBox>(dialog.get(), 1122)->itemText(0), "Bat. 1");
     EXPECT_EQ(dialog->Graph()->windowTitle(), "Wnd Graph");
     // The texts of the data file and of saving are translated too, and Qt's own buttons.
-    for (int id = IDS_PAST_END; id <= IDS_ALREADY_EXISTS; ++id)
+    for (int id = IDS_PAST_END; id <= IDS_LOG_FAILED; ++id)
         EXPECT_NE(LoadQString(id), QString::fromUtf8(BuiltInString(id))) << id;
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), "&Ja");
     dialog.reset();

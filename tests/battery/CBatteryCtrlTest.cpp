@@ -228,7 +228,9 @@ INSTANTIATE_TEST_SUITE_P(
         TextCase{"FailureLeavesItEmpty", FakeAnswer::Failure(), ""},
         TextCase{"NoNulAtAll", FakeAnswer::Raw("H\0i\0"s), "Hi"},
         TextCase{"ClaimedCountBeyondTheBufferIsClamped", FakeAnswer::Raw("Z\0"s, 100000), "Z"},
-        TextCase{"NonAsciiBecomesNarrowText", FakeAnswer::Text("Ünï €"), "Ünï €"}),
+        TextCase{"NonAsciiBecomesNarrowText", FakeAnswer::Text("Ünï €"), "Ünï €"},
+        TextCase{"ControlCharactersBecomeQuestionMarks",
+                 FakeAnswer::Text("SN\x01\x02\x1b[31m\t\r\n\x7f\xc2\x85!"), "SN???[31m?????!"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(CBatteryCtrlTest, GranularityStandsWhenInformationFails)

@@ -95,8 +95,7 @@ TEST_F(CliFileTest, DamagedFilesGetTheWindowsMessageAndStatusTwo)
         BatteryData ignored;
         const QString message = ReadBatteryDataFile(path, &ignored).error;
         const QString png = PathOf("damaged.png");
-        for (const QStringList& arguments : {QStringList{"export", path}, QStringList{"export", "--json", path},
-                                             QStringList{"plot", path, "-o", png}}) {
+        for (const QStringList& arguments : {QStringList{"export", path}, QStringList{"plot", path, "-o", png}}) {
             const CliResult r = RunCli(arguments);
             const std::string what = std::string(damaged.name) + ": " + arguments.first().toStdString();
             EXPECT_EQ(r.status, 2) << what;
@@ -168,6 +167,7 @@ INSTANTIATE_TEST_SUITE_P(
                       UsageCase{"NoCommand", {}, 2, "Usage:"},
                       UsageCase{"UnknownCommand", {"frobnicate"}, 2, "unknown command"},
                       UsageCase{"UnknownOption", {"info", "--frobnicate"}, 2, "frobnicate"},
+                      UsageCase{"InfoWithAFile", {"info", "RUN"}, 2, "takes no file"},
                       UsageCase{"ExportWithoutFile", {"export"}, 2, "one battery-data file"},
                       UsageCase{"ExportTwoFormats", {"export", "--csv", "--json", "RUN"}, 2, "exclude"},
                       UsageCase{"PlotWithoutOutput", {"plot", "RUN"}, 2, "-o"},

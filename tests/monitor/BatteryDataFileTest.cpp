@@ -344,7 +344,8 @@ TEST_F(DataFileTest, SaveFailingMidwayKeepsTheEarlierFile)
     EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("run.apd")});
 }
 
-// Real file-system failures need a small file system of our own; that takes root.
+// Real file-system failures need a small file system of our own; that takes root (and a
+// container that lets root mount).
 class SmallFileSystemTest : public DataFileTest {
 protected:
     void SetUp() override
@@ -360,6 +361,17 @@ protected:
         if (m_mounted)
             ::umount(m_mountPoint.toLocal8Bit().constData());
     }
+    // Fills the file system with "filler" until no byte fits any more.
+    void FillDisk() const
+    {
+        QFile filler(m_mountPoint + QStringLiteral("/filler"));
+        ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        const QByteArray block(4096, '\0');
+        while (filler.write(block) == block.size()) {
+        }
+        while (filler.write(block.left(1)) == 1) {
+        }
+    }
     bool Remount(unsigned long flags)
     {
         return ::mount("tmpfs", m_mountPoint.toLocal8Bit().constData(), "tmpfs", MS_REMOUNT | flags,
@@ -370,17 +382,51 @@ protected:
     bool m_mounted = false;
 };
 
+// Below the file's 16 KB buffer the write itself succeeds and only the flush meets the full
+// disk; above it the write fails. Either way the earlier file stays and the reason is told.
 TEST_F(SmallFileSystemTest, FullDiskKeepsTheEarlierFile)
 {
     const QString path = m_mountPoint + QStringLiteral("/run.apd");
     ASSERT_TRUE(WriteBatteryDataFile(path, SavedRun(1, 91)).Ok());
     const QByteArray earlier = Contents(path);
+    FillDisk();
 
-    const DataFileResult result = WriteBatteryDataFile(path, SavedRun(1, 10000)); // 360 kB
-    EXPECT_EQ(result.status, DataFileStatus::WriteFailed);
-    EXPECT_NE(result.error.indexOf(QDir::toNativeSeparators(path)), -1) << result.error.toStdString();
+    for (const int samples : {400, 10000}) { // 14 kB, 360 kB
+        SCOPED_TRACE(samples);
+        const DataFileResult result = WriteBatteryDataFile(path, SavedRun(1, samples));
+        EXPECT_EQ(result.status, DataFileStatus::WriteFailed);
+        EXPECT_EQ(result.error, QStringLiteral("Cannot save %1: No space left on device.").arg(path));
+        EXPECT_EQ(Contents(path), earlier);
+        EXPECT_EQ(QDir(m_mountPoint).entryList(QDir::Files), (QStringList{"filler", "run.apd"}));
+    }
+}
+
+// The same where the folder refuses the temporary file and the save goes in place: what it
+// wrote over is put back. Root may write any folder, so the save runs as an ordinary user.
+TEST_F(SmallFileSystemTest, InPlaceSaveFailingHalfWayPutsTheEarlierFileBack)
+{
+    constexpr uid_t kNobody = 65534;
+    const QString folder = m_mountPoint + QStringLiteral("/shared");
+    ASSERT_TRUE(QDir().mkdir(folder));
+    const QString path = folder + QStringLiteral("/run.apd");
+    ASSERT_TRUE(WriteBatteryDataFile(path, SavedRun(1, 91)).Ok());
+    const QByteArray earlier = Contents(path);
+    ASSERT_EQ(::chown(path.toLocal8Bit().constData(), kNobody, kNobody), 0);
+    ASSERT_EQ(::chmod(m_dir.path().toLocal8Bit().constData(), 0711), 0);
+    ASSERT_EQ(::chmod(folder.toLocal8Bit().constData(), 0555), 0);
+    FillDisk();
+
+    EXPECT_EXIT(
+        {
+            if (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)
+                std::_Exit(2);
+            const DataFileResult result = WriteBatteryDataFile(path, SavedRun(2, 1000));
+            std::_Exit(result.status == DataFileStatus::WriteFailed
+                               && result.error.endsWith(QStringLiteral("No space left on device."))
+                           ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
     EXPECT_EQ(Contents(path), earlier);
-    EXPECT_EQ(QDir(m_mountPoint).entryList(QDir::Files), QStringList{QStringLiteral("run.apd")});
 }
 
 TEST_F(SmallFileSystemTest, ReadOnlyFolderKeepsTheEarlierFile)

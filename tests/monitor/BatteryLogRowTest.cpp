@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 namespace ampora {
 namespace {
 
@@ -65,20 +63,6 @@ INSTANTIATE_TEST_SUITE_P(Rows, BuildLogRowTest,
                 {1, 128, 255, 0, kUnknownLifeTime, kUnknownLifeTime}, BatteryTotals{},
                 "\r\n 05:06:2025\t12:30:00\t255 %\t\t\t0 mW/H\t\t0 mW/H\t\tN/A\t\t\t0 mV\t\tN/A\t\t\tN/A"}),
     [](const auto& info) { return std::string(info.param.name); });
-
-TEST(WriteLogRow, WritesTheRowAndFlushes)
-{
-    char* buffer = nullptr;
-    size_t size = 0;
-    FILE* stream = open_memstream(&buffer, &size);
-    ASSERT_NE(stream, nullptr);
-    WriteLogRow(stream, "\r\n row");
-    // open_memstream publishes its buffer at fflush: the row is visible before fclose.
-    EXPECT_EQ(std::string(buffer, size), "\r\n row");
-    std::fclose(stream);
-    std::free(buffer);
-    WriteLogRow(nullptr, "ignored");
-}
 
 } // namespace
 } // namespace ampora

@@ -397,6 +397,23 @@ TEST(ConvertBatteryTest, StatusCarriesSignStateAndMarkers)
     EXPECT_EQ(unknown.status->powerState, 0u);
 }
 
+// An empty status says nothing about the sign: a falling level says discharging, a rising or
+// first level leaves it unknown (a positive rate). Every reading of one level gives one answer.
+TEST(ConvertBatteryTest, EmptyStatusWithAFallingLevelIsDischarging)
+{
+    ChargeVoltages kept;
+    const auto rateAt = [&](const char* energyNow, const char* status = "") {
+        return ConvertBattery(Supply(With(EnergyBattery(), {{"status", status}, {"energy_now", energyNow}})), 0, &kept)
+            .status->rate;
+    };
+    EXPECT_EQ(rateAt("25000000"), 10000) << "one reading shows no direction";
+    EXPECT_EQ(rateAt("24990000"), -10000);
+    EXPECT_EQ(rateAt("24990000"), -10000) << "the same level keeps the last direction";
+    EXPECT_EQ(rateAt("24980000", "Unknown\n"), -10000);
+    EXPECT_EQ(rateAt("25500000"), 10000);
+    EXPECT_EQ(rateAt("25400000", "Full"), 10000) << "a status that says something wins";
+}
+
 TEST(ConvertBatteryTest, ManufactureDateNeedsAllThreeInRange)
 {
     const Values date = {{"manufacture_year", "2021"}, {"manufacture_month", "7"}, {"manufacture_day", "14"}};

@@ -1,0 +1,10 @@
+#include "platform/StandardStreams.h"
+
+namespace ampora {
+
+void UseBinaryStandardStreams()
+{
+    // POSIX streams never change the bytes.
+}
+
+} // namespace ampora
