@@ -7,6 +7,8 @@
 #include "ui/HelpWindow.h"
 #include "platform/Backends.h"
 #include "graph/CGraphControl.h"
+#include "resources/ResourceIds.h"
+#include "ui/DialogBuilder.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -126,7 +128,7 @@ TEST_F(FaultTest, GarbageAndMissingHelpFilesSayHelpFailed)
 
 TEST_F(FaultTest, SoakOfTheLongestRunLeaksNothing)
 {
-    auto* rate = dialog->findChild<QComboBox*>(QStringLiteral("1021"));
+    auto* rate = Control<QComboBox>(dialog.get(), IDC_RATE);
     rate->setCurrentIndex(rate->count() - 1); // 285 minutes
     dialog->show();
     const int fdsBefore = OpenDescriptors();

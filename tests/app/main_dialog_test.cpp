@@ -42,7 +42,8 @@ namespace {
 using test::CountOf;
 using test::ReadFile;
 
-constexpr int kPanelFields[] = {1004, 1006, 1008, 1010, 1012, 1114, 1117, 1118, 1119};
+constexpr int kPanelFields[] = {IDC_POWER_SOURCE, IDC_BATTERY_STATUS, IDC_LIFE_LEFT, IDC_TIME_REMAINING,
+                                IDC_TOTAL_TIME, IDC_TOTAL_CAPACITY, IDC_CURRENT_CAPACITY, IDC_VOLT, IDC_CHARGE};
 
 class MainDialogTest : public ::testing::Test {
 protected:
@@ -83,7 +84,7 @@ protected:
     QString WorkFile(const QString& name) const { return m_work.filePath(name); }
     void SelectMinutes(int minutes)
     {
-        auto* combo = Control<QComboBox>(dialog.get(), 1021);
+        auto* combo = Control<QComboBox>(dialog.get(), IDC_RATE);
         combo->setCurrentIndex(combo->findData(minutes));
     }
 
@@ -105,31 +106,31 @@ TEST_F(MainDialogTest, InitialStateWithOneBattery)
     sysfs.AddBattery(0);
     Open();
     EXPECT_EQ(dialog->windowTitle(), "Ampora");
-    EXPECT_EQ(Text(1), "Start");
-    EXPECT_EQ(Text(2), "Stop");
-    EXPECT_EQ(Text(1002), "Status"); // "Battery details" first, then "Status"
-    EXPECT_EQ(Text(1013), "Monitor info");
-    EXPECT_EQ(Text(1020), "Comparation rate:");
-    EXPECT_EQ(Text(1009), "Time remainig:");
-    EXPECT_EQ(Text(1115), "Curent capacity:");
-    EXPECT_EQ(Text(1127), "Compare with saved data");
+    EXPECT_EQ(Text(IDC_START), "Start");
+    EXPECT_EQ(Text(IDC_STOP), "Stop");
+    EXPECT_EQ(Text(IDC_STATUS_GROUP), "Status"); // "Battery details" first, then "Status"
+    EXPECT_EQ(Text(IDC_MONITOR_GROUP), "Monitor info");
+    EXPECT_EQ(Text(IDC_RATE_LABEL), "Comparation rate:");
+    EXPECT_EQ(Text(IDC_TIME_REMAINING_LABEL), "Time remainig:");
+    EXPECT_EQ(Text(IDC_CURRENT_CAPACITY_LABEL), "Curent capacity:");
+    EXPECT_EQ(Text(IDC_COMPARE), "Compare with saved data");
     for (int id : kPanelFields)
         EXPECT_EQ(Text(id), "N/A") << id;
-    EXPECT_TRUE(Enabled(1));
-    EXPECT_FALSE(Enabled(2));
-    EXPECT_FALSE(Enabled(1024));
-    EXPECT_TRUE(Enabled(1022));
-    EXPECT_TRUE(Enabled(1025));
-    EXPECT_TRUE(Enabled(1127));
+    EXPECT_TRUE(Enabled(IDC_START));
+    EXPECT_FALSE(Enabled(IDC_STOP));
+    EXPECT_FALSE(Enabled(IDC_SAVE_DATA));
+    EXPECT_TRUE(Enabled(IDC_VIEW_DATA));
+    EXPECT_TRUE(Enabled(IDC_BATTERY_INFO));
+    EXPECT_TRUE(Enabled(IDC_COMPARE));
 
-    auto* rate = Control<QComboBox>(dialog.get(), 1021);
+    auto* rate = Control<QComboBox>(dialog.get(), IDC_RATE);
     ASSERT_EQ(rate->count(), 19);
     EXPECT_EQ(rate->itemText(0), "15 min");
     EXPECT_EQ(rate->itemText(18), "285 min");
     EXPECT_EQ(rate->itemData(18).toInt(), 285);
     EXPECT_EQ(rate->currentIndex(), 0);
 
-    auto* selector = Control<QComboBox>(dialog.get(), 1122);
+    auto* selector = Control<QComboBox>(dialog.get(), IDC_BATTERY_SELECTOR);
     ASSERT_EQ(selector->count(), 1);
     EXPECT_EQ(selector->itemText(0), "Bat. 1");
     EXPECT_EQ(selector->itemData(0).toInt(), 0);
@@ -138,8 +139,8 @@ TEST_F(MainDialogTest, InitialStateWithOneBattery)
     // The graph stands in the band between the markers, wholly inside the client area.
     CGraphControl* graph = dialog->Graph();
     ASSERT_NE(graph, nullptr);
-    EXPECT_EQ(graph->objectName(), "1102");
-    EXPECT_EQ(graph->geometry().left(), ControlById(dialog.get(), 1100)->x());
+    EXPECT_EQ(graph->objectName(), QString::number(IDC_GRAPH));
+    EXPECT_EQ(graph->geometry().left(), ControlById(dialog.get(), IDC_GRAPH_LEFT)->x());
     EXPECT_EQ(graph->geometry().top(), 5);
     EXPECT_EQ(graph->geometry().bottom(), dialog->height() - 11);
 }
@@ -147,11 +148,11 @@ TEST_F(MainDialogTest, InitialStateWithOneBattery)
 TEST_F(MainDialogTest, InitialStateWithoutBattery)
 {
     Open();
-    EXPECT_FALSE(Enabled(1));
-    EXPECT_FALSE(Enabled(1025));
-    EXPECT_FALSE(Enabled(1122));
-    EXPECT_TRUE(Enabled(1027)); // System info stays
-    EXPECT_EQ(Control<QComboBox>(dialog.get(), 1122)->count(), 0);
+    EXPECT_FALSE(Enabled(IDC_START));
+    EXPECT_FALSE(Enabled(IDC_BATTERY_INFO));
+    EXPECT_FALSE(Enabled(IDC_BATTERY_SELECTOR));
+    EXPECT_TRUE(Enabled(IDC_SYSTEM_INFO)); // System info stays
+    EXPECT_EQ(Control<QComboBox>(dialog.get(), IDC_BATTERY_SELECTOR)->count(), 0);
     dialog->OnBatteryInfo(); // no selection: nothing happens
 }
 
@@ -163,15 +164,15 @@ TEST_F(MainDialogTest, FifteenMinuteRunGives91SamplesAndRows)
     ASSERT_TRUE(dialog->IsRunning());
     EXPECT_TRUE(dialog->TimerActive());
     EXPECT_TRUE(dialog->LogOpen());
-    EXPECT_FALSE(Enabled(1));
-    EXPECT_TRUE(Enabled(2));
-    EXPECT_FALSE(Enabled(1021));
-    EXPECT_FALSE(Enabled(1022));
-    EXPECT_FALSE(Enabled(1127));
-    EXPECT_EQ(Text(1004), "Battery");
-    EXPECT_EQ(Text(1114), "50000 mW/H");
-    EXPECT_EQ(Text(1117), "40000 mW/H");
-    EXPECT_EQ(Text(1119), "-10000 mW/H");
+    EXPECT_FALSE(Enabled(IDC_START));
+    EXPECT_TRUE(Enabled(IDC_STOP));
+    EXPECT_FALSE(Enabled(IDC_RATE));
+    EXPECT_FALSE(Enabled(IDC_VIEW_DATA));
+    EXPECT_FALSE(Enabled(IDC_COMPARE));
+    EXPECT_EQ(Text(IDC_POWER_SOURCE), "Battery");
+    EXPECT_EQ(Text(IDC_TOTAL_CAPACITY), "50000 mW/H");
+    EXPECT_EQ(Text(IDC_CURRENT_CAPACITY), "40000 mW/H");
+    EXPECT_EQ(Text(IDC_CHARGE), "-10000 mW/H");
 
     Ticks(899);
     EXPECT_TRUE(dialog->IsRunning());
@@ -186,7 +187,7 @@ TEST_F(MainDialogTest, FifteenMinuteRunGives91SamplesAndRows)
     EXPECT_TRUE(Log().startsWith("Nr. battery detected: 1 \r\n \r\n"));
     EXPECT_FALSE(Log().endsWith("\r\n"));
     EXPECT_EQ(dialog->BatteryRecords().size(), 1u);
-    EXPECT_TRUE(Enabled(1024));
+    EXPECT_TRUE(Enabled(IDC_SAVE_DATA));
 }
 
 TEST_F(MainDialogTest, StopAtTick137KeepsSamplesAndTicks)
@@ -211,7 +212,7 @@ TEST_F(MainDialogTest, EscapeWhileIdleDoesNotCloseAndEnterStarts)
     QTest::keyClick(dialog.get(), Qt::Key_Escape);
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_FALSE(dialog->IsRunning());
-    Control<QPushButton>(dialog.get(), 1)->setFocus();
+    Control<QPushButton>(dialog.get(), IDC_START)->setFocus();
     QTest::keyClick(dialog.get(), Qt::Key_Return);
     EXPECT_TRUE(dialog->IsRunning());
 }
@@ -311,7 +312,7 @@ TEST_F(MainDialogTest, CorruptFileLeavesTheCurrentRunIntact)
     EXPECT_EQ(dialog->TickCount(), 30u);
 
     // The same file as a compared run: Start is abandoned and closes the log it opened.
-    Control<QCheckBox>(dialog.get(), 1127)->setChecked(true);
+    Control<QCheckBox>(dialog.get(), IDC_COMPARE)->setChecked(true);
     dialog->OnOK();
     EXPECT_FALSE(dialog->IsRunning());
     EXPECT_FALSE(dialog->LogOpen());
@@ -345,7 +346,7 @@ TEST_F(MainDialogTest, CutFileShowsItsWholeSamplesAndTells)
     EXPECT_EQ(dialog->Samples()[3], saved[3]);
     EXPECT_EQ(dialog->Graph()->Elapsed(), 50);
 
-    Control<QCheckBox>(dialog.get(), 1127)->setChecked(true);
+    Control<QCheckBox>(dialog.get(), IDC_COMPARE)->setChecked(true);
     dialog->OnOK();
     EXPECT_TRUE(dialog->IsRunning());
     EXPECT_EQ(dialog->CompareSamples().Size(), 4u);
@@ -376,7 +377,7 @@ TEST_F(MainDialogTest, ComparedRunEndsAtTheSavedLengthOnTheSelectedAxis)
     f.close();
 
     SelectMinutes(30);
-    Control<QCheckBox>(dialog.get(), 1127)->setChecked(true);
+    Control<QCheckBox>(dialog.get(), IDC_COMPARE)->setChecked(true);
     dialog->OnOK();
     ASSERT_TRUE(dialog->IsRunning());
     EXPECT_EQ(dialog->CompareSamples().Size(), 61u);
@@ -396,7 +397,7 @@ TEST_F(MainDialogTest, ComparedRunEndsAtTheSavedLengthOnTheSelectedAxis)
     EXPECT_EQ(dialog->Graph()->CompareShift(), 3);
     QTest::keyClick(dialog.get(), Qt::Key_Left, Qt::AltModifier);
     EXPECT_EQ(dialog->Graph()->CompareShift(), 2);
-    Control<QCheckBox>(dialog.get(), 1127)->setChecked(false);
+    Control<QCheckBox>(dialog.get(), IDC_COMPARE)->setChecked(false);
     QTest::keyClick(dialog.get(), Qt::Key_Right, Qt::AltModifier);
     EXPECT_EQ(dialog->Graph()->CompareShift(), 2); // only while the box is ticked
     dialog->OnOK();
@@ -420,7 +421,7 @@ TEST_F(MainDialogTest, ComparedFileWithoutRunLengthRunsUntilStopped)
     f.write(bytes);
     f.close();
 
-    Control<QCheckBox>(dialog.get(), 1127)->setChecked(true);
+    Control<QCheckBox>(dialog.get(), IDC_COMPARE)->setChecked(true);
     dialog->OnOK();
     Ticks(900);
     EXPECT_TRUE(dialog->IsRunning()); // past the selected 15 minutes: a length of 0 is never reached
@@ -439,7 +440,7 @@ TEST_F(MainDialogTest, RunWithoutLogFileGoesOnWithoutLog)
     EXPECT_FALSE(dialog->LogOpen());
     Ticks(20);
     EXPECT_EQ(dialog->Samples().Size(), 3u);
-    EXPECT_EQ(Text(1004), "Battery");
+    EXPECT_EQ(Text(IDC_POWER_SOURCE), "Battery");
     EXPECT_TRUE(messages.messages.empty()); // a log that cannot be created is no news
 
     // The saved run still describes its battery.
@@ -461,11 +462,11 @@ TEST_F(MainDialogTest, TranslationReplacesTextsButNotTheFixedLiterals)
     ASSERT_TRUE(QFile::copy(module, QDir::current().filePath("TransBat.lng")));
     ASSERT_FALSE(LoadTranslationModule().isEmpty());
     Open();
-    EXPECT_EQ(Text(2), "Stopp");
-    EXPECT_EQ(Text(1030), "Beenden");
-    EXPECT_EQ(Text(1004), "k. A.");
-    EXPECT_EQ(Control<QComboBox>(dialog.get(), 1021)->itemText(0), "15 min");
-    EXPECT_EQ(Control<QComboBox>(dialog.get(), 1122)->itemText(0), "Bat. 1");
+    EXPECT_EQ(Text(IDC_STOP), "Stopp");
+    EXPECT_EQ(Text(IDC_EXIT), "Beenden");
+    EXPECT_EQ(Text(IDC_POWER_SOURCE), "k. A.");
+    EXPECT_EQ(Control<QComboBox>(dialog.get(), IDC_RATE)->itemText(0), "15 min");
+    EXPECT_EQ(Control<QComboBox>(dialog.get(), IDC_BATTERY_SELECTOR)->itemText(0), "Bat. 1");
     EXPECT_EQ(dialog->Graph()->windowTitle(), "Wnd Graph");
     // The texts of the data file and of saving are translated too, and Qt's own buttons.
     for (int id = IDS_PAST_END; id <= IDS_LOG_FAILED; ++id)
@@ -495,7 +496,7 @@ TEST_F(MainDialogTest, GarbageTranslationModuleLeavesEnglish)
     f.close();
     EXPECT_TRUE(LoadTranslationModule().isEmpty());
     Open();
-    EXPECT_EQ(Text(2), "Stop");
+    EXPECT_EQ(Text(IDC_STOP), "Stop");
 }
 
 // Power events.
@@ -531,7 +532,7 @@ TEST_F(MainDialogTest, BatteryRemovedDuringRun)
     sysfs.AddBattery(0);
     sysfs.AddBattery(1);
     Open();
-    ASSERT_EQ(Control<QComboBox>(dialog.get(), 1122)->count(), 2);
+    ASSERT_EQ(Control<QComboBox>(dialog.get(), IDC_BATTERY_SELECTOR)->count(), 2);
     dialog->OnOK();
     Ticks(5);
     sysfs.RemoveBattery(1);
@@ -542,7 +543,7 @@ TEST_F(MainDialogTest, BatteryRemovedDuringRun)
     EXPECT_EQ(messages.messages[0].text,
               "It's detected a changing in the Power managment of the computer (Battery was: removed)."
               " \r\n\tLike result the settings will be updated and monitories process stopped!");
-    EXPECT_EQ(Control<QComboBox>(dialog.get(), 1122)->count(), 1);
+    EXPECT_EQ(Control<QComboBox>(dialog.get(), IDC_BATTERY_SELECTOR)->count(), 1);
 }
 
 TEST_F(MainDialogTest, BatteryAddedWhileIdle)
@@ -554,7 +555,7 @@ TEST_F(MainDialogTest, BatteryAddedWhileIdle)
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_TRUE(messages.messages[0].text.contains("(Battery was: added)"));
     EXPECT_FALSE(messages.messages[0].text.contains("monitories"));
-    auto* selector = Control<QComboBox>(dialog.get(), 1122);
+    auto* selector = Control<QComboBox>(dialog.get(), IDC_BATTERY_SELECTOR);
     ASSERT_EQ(selector->count(), 2);
     EXPECT_EQ(selector->itemText(0), "Bat. 1");
     EXPECT_EQ(selector->itemText(1), "Bat. 2");
@@ -569,8 +570,8 @@ TEST_F(MainDialogTest, LastBatteryRemovedDisablesStartAndBatteryInfo)
     events.EmitPowerStatusChanged();
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_TRUE(messages.messages[0].text.contains("removed"));
-    EXPECT_FALSE(Enabled(1));
-    EXPECT_FALSE(Enabled(1025));
+    EXPECT_FALSE(Enabled(IDC_START));
+    EXPECT_FALSE(Enabled(IDC_BATTERY_INFO));
 }
 
 TEST_F(MainDialogTest, AcChangeWithSameCountTakesASampleWithoutRow)
@@ -578,15 +579,15 @@ TEST_F(MainDialogTest, AcChangeWithSameCountTakesASampleWithoutRow)
     sysfs.AddBattery(0);
     Open();
     events.EmitPowerStatusChanged(); // idle: nothing at all
-    EXPECT_EQ(Text(1004), "N/A");
+    EXPECT_EQ(Text(IDC_POWER_SOURCE), "N/A");
     dialog->OnOK();
     Ticks(13);
-    ASSERT_EQ(Text(1004), "Battery");
+    ASSERT_EQ(Text(IDC_POWER_SOURCE), "Battery");
     sysfs.SetAcOnline(true);
     events.EmitPowerStatusChanged();
     EXPECT_TRUE(messages.messages.empty());
     EXPECT_TRUE(dialog->IsRunning());
-    EXPECT_EQ(Text(1004), "A/C");
+    EXPECT_EQ(Text(IDC_POWER_SOURCE), "A/C");
     ASSERT_EQ(dialog->Samples().Size(), 3u);
     EXPECT_EQ(dialog->Samples().Back().tick, 13);
     EXPECT_EQ(LogRows(), 2);
@@ -626,9 +627,9 @@ TEST_F(MainDialogTest, SamplePaintsOnlyTheFieldsItChanges)
     sysfs.SetBatteryValue(0, "energy_now", "30000000");
     Ticks(10);
     QCoreApplication::processEvents();
-    EXPECT_EQ(Text(1004), "A/C");
-    EXPECT_EQ(counter.paints[ControlById(dialog.get(), 1004)], 1);
-    EXPECT_EQ(counter.paints[ControlById(dialog.get(), 1117)], 1); // the current capacity
+    EXPECT_EQ(Text(IDC_POWER_SOURCE), "A/C");
+    EXPECT_EQ(counter.paints[ControlById(dialog.get(), IDC_POWER_SOURCE)], 1);
+    EXPECT_EQ(counter.paints[ControlById(dialog.get(), IDC_CURRENT_CAPACITY)], 1); // the current capacity
     for (int id : {IDC_STATUS_GROUP, IDC_MONITOR_GROUP})
         EXPECT_EQ(counter.paints.count(ControlById(dialog.get(), id)), 0u) << id;
 }
@@ -670,7 +671,7 @@ TEST_F(MainDialogTest, OpaqueFieldsPaintTheSamePixelsAsPlainOnes)
     Ticks(10);
     check("after samples");
     QApplication::setActiveWindow(dialog.get());
-    ControlById(dialog.get(), 1004)->setFocus();
+    ControlById(dialog.get(), IDC_POWER_SOURCE)->setFocus();
     check("focused");
     QApplication::setActiveWindow(nullptr);
     dialog->update();

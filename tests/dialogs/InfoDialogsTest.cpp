@@ -82,9 +82,9 @@ TEST_F(BatteryInfoDialog, WithoutBatteryAccessEveryFieldIsNotAvailable)
     dlg.show();
     EXPECT_EQ(Texts(dlg, kBatteryInfoFields), AllNotAvailable(kBatteryInfoFields));
     EXPECT_EQ(dlg.windowTitle(), "Battery info");
-    EXPECT_EQ(ControlText(&dlg, 1054), "Manufacture:");
-    EXPECT_EQ(ControlText(&dlg, 1125), "Curent status");
-    EXPECT_EQ(ControlText(&dlg, 1104), "Help");
+    EXPECT_EQ(ControlText(&dlg, IDC_BI_MANUFACTURER_LABEL), "Manufacture:");
+    EXPECT_EQ(ControlText(&dlg, IDC_BI_STATE_GROUP), "Curent status");
+    EXPECT_EQ(ControlText(&dlg, IDC_BI_HELP), "Help");
 }
 
 TEST_F(BatteryInfoDialog, NoBatteryNumberChosenShowsNotAvailable)
@@ -187,7 +187,7 @@ TEST_F(BatteryInfoDialog, BatteryIsReadOnceWhenFirstShown)
 // Runs the dialog modally and presses its OK button from inside the loop.
 int ExecAndPressOk(QDialog& dlg)
 {
-    QTimer::singleShot(0, &dlg, [&dlg] { Control<QPushButton>(&dlg, 1)->click(); });
+    QTimer::singleShot(0, &dlg, [&dlg] { Control<QPushButton>(&dlg, IDC_OK)->click(); });
     return dlg.exec();
 }
 
@@ -243,9 +243,9 @@ TEST_F(SysInfoDialog, CaptionsAndAllElevenFields)
     CSysInfo dlg(backends.powerInformation.get());
     dlg.show();
     EXPECT_EQ(dlg.windowTitle(), "System info");
-    EXPECT_EQ(ControlText(&dlg, 1031), "Processor Max Mhz:");
-    EXPECT_EQ(ControlText(&dlg, 1039), "APM BIOS Power managment:");
-    EXPECT_EQ(ControlText(&dlg, 1103), "Help");
+    EXPECT_EQ(ControlText(&dlg, IDC_SI_MAX_MHZ_LABEL), "Processor Max Mhz:");
+    EXPECT_EQ(ControlText(&dlg, IDC_SI_APM_LABEL), "APM BIOS Power managment:");
+    EXPECT_EQ(ControlText(&dlg, IDC_SI_HELP), "Help");
     EXPECT_EQ(Texts(dlg, kSysInfoFields), m_all);
 }
 
@@ -347,21 +347,21 @@ TEST_F(InfoDialogHelp, BatteryInfoOpensItsKeyword)
 {
     UseHelpFile();
     CBatteryInfo dlg;
-    EXPECT_EQ(PressHelp(dlg, 1104), "battery-info");
+    EXPECT_EQ(PressHelp(dlg, IDC_BI_HELP), "battery-info");
 }
 
 TEST_F(InfoDialogHelp, SystemInfoOpensItsKeyword)
 {
     UseHelpFile();
     CSysInfo dlg(nullptr);
-    EXPECT_EQ(PressHelp(dlg, 1103), "system-info");
+    EXPECT_EQ(PressHelp(dlg, IDC_SI_HELP), "system-info");
 }
 
 TEST_F(InfoDialogHelp, MissingHelpFileIsReported)
 {
     UseMissingHelpFile();
     CSysInfo dlg(nullptr);
-    EXPECT_EQ(PressHelp(dlg, 1103), "Failed to launch help.");
+    EXPECT_EQ(PressHelp(dlg, IDC_SI_HELP), "Failed to launch help.");
 }
 
 } // namespace
