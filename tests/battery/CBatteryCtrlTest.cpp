@@ -8,6 +8,7 @@
 #include <QString>
 
 #include "tests/TableRows.h"
+#include "tests/battery/RecordChecks.h"
 
 #include <gtest/gtest.h>
 
@@ -42,7 +43,7 @@ TEST_F(CBatteryCtrlTest, NoBatteryGivesEmptyListResetRecordAndZeroTotals)
 {
     ctrl.Enumerate();
     EXPECT_EQ(ctrl.GetBatteryCount(), 0);
-    EXPECT_EQ(Record(0), BatteryRecord{});
+    test::ExpectRecord(Record(0), BatteryRecord{});
     EXPECT_EQ(Totals(), BatteryTotals{});
     EXPECT_EQ(fake.Counts().openAttempts, 0);
 }
@@ -148,7 +149,7 @@ TEST_F(CBatteryCtrlTest, RecordTakesEveryAnswer)
     expected.manufactureDay = 15;
     expected.manufactureMonth = 3;
     expected.manufactureYear = 2006;
-    EXPECT_EQ(Record(), expected);
+    test::ExpectRecord(Record(), expected);
 }
 
 TEST_F(CBatteryCtrlTest, RefusedTagInsideARecordStillSendsEveryRequestWithTagOne)
@@ -171,8 +172,8 @@ TEST_F(CBatteryCtrlTest, NumberNotBelowCountOrNullRecordOpensNoDevice)
     ctrl.Enumerate();
     fake.ResetCounts();
 
-    EXPECT_EQ(Record(1), BatteryRecord{});
-    EXPECT_EQ(Record(0xFFFFFFFFu), BatteryRecord{});
+    test::ExpectRecord(Record(1), BatteryRecord{});
+    test::ExpectRecord(Record(0xFFFFFFFFu), BatteryRecord{});
     ctrl.GetBatteryRecord(nullptr, 0);
     EXPECT_EQ(ctrl.GetBatteryTotals(nullptr), 0);
     EXPECT_EQ(fake.Counts().openAttempts, 0);
@@ -186,7 +187,7 @@ TEST_F(CBatteryCtrlTest, DeviceGoneAfterEnumerateStaysCountedButGivesNothing)
     fake.RemoveBattery(0);
 
     EXPECT_EQ(ctrl.GetBatteryCount(), 2);
-    EXPECT_EQ(Record(0), BatteryRecord{});
+    test::ExpectRecord(Record(0), BatteryRecord{});
     const BatteryTotals totals = Totals();
     EXPECT_EQ(totals.remainingCapacity, 2000);
     EXPECT_EQ(totals.voltage, 12000);
