@@ -153,7 +153,7 @@ TEST(StatusBlock, ColumnsMoveLeftOnlyAsFarAsTheWidestTextsNeed)
 
 TEST(StatusBlock, TextsAndCounter)
 {
-    const auto block = StatusBlock(StatusBlockColumns(600, 50, 30), 14, true, 86400 + 3661, 7);
+    const auto block = StatusBlock({500, 560}, 14, true, 86400 + 3661, 7);
     ASSERT_EQ(block.size(), 6u);
     EXPECT_EQ(block[0].text, "Status:");
     EXPECT_EQ(block[0].x, 500);
