@@ -49,22 +49,36 @@ bool ReadDataFile(const QString& path, BatteryData* data)
     return true;
 }
 
+namespace {
+
+void WriteBytes(std::FILE* stream, const QByteArray& bytes)
+{
+    if (!stream)
+        return;
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+    std::fflush(stream);
+}
+
+} // namespace
+
+void WriteTo(std::FILE* stream, const QString& text)
+{
+    WriteBytes(stream, text.toUtf8());
+}
+
 void WriteOut(const QByteArray& bytes)
 {
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
-    std::fflush(stdout);
+    WriteBytes(stdout, bytes);
 }
 
 void WriteOut(const QString& text)
 {
-    WriteOut(text.toUtf8());
+    WriteTo(stdout, text);
 }
 
 void WriteError(const QString& text)
 {
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
-    std::fflush(stderr);
+    WriteTo(stderr, text);
 }
 
 int Fail(const QString& message, int status)

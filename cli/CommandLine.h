@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstdio>
 #include <optional>
 
 class QCommandLineParser;
@@ -37,7 +38,9 @@ void AddDataFileArgument(QCommandLineParser& parser);
 // the window's warning.
 bool ReadDataFile(const QString& path, BatteryData* data);
 
-// Writes `text` in UTF-8 to standard output or standard error, as it stands.
+// Writes `text` in UTF-8 to standard output or standard error, as it stands, flushed at once.
+// WriteTo writes to any stream; a null stream writes nothing.
+void WriteTo(std::FILE* stream, const QString& text);
 void WriteOut(const QString& text);
 void WriteOut(const QByteArray& bytes);
 void WriteError(const QString& text);

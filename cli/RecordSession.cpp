@@ -1,4 +1,5 @@
 #include "cli/RecordSession.h"
+#include "cli/CommandLine.h"
 
 #include "battery/CBatteryCtrl.h"
 #include "monitor/BatteryDataFile.h"
@@ -51,15 +52,6 @@ QString HoursText(unsigned seconds)
     return QString::asprintf("%u:%02u:%02u", seconds / 3600, seconds / 60 % 60, seconds % 60);
 }
 
-void Write(std::FILE* stream, const QString& text)
-{
-    if (!stream)
-        return;
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stream);
-    std::fflush(stream);
-}
-
 } // namespace
 
 bool IsTerminal(std::FILE* stream)
@@ -94,10 +86,10 @@ void RecordSession::Tell(const QString& message)
 {
     // A message starts on a line of its own, below the progress line.
     if (m_progressShown && m_progress) {
-        Write(m_progress, QStringLiteral("\n"));
+        WriteTo(m_progress, QStringLiteral("\n"));
         m_progressShown = false;
     }
-    Write(m_errors, message + QLatin1Char('\n'));
+    WriteTo(m_errors, message + QLatin1Char('\n'));
 }
 
 int RecordSession::Run()
@@ -204,7 +196,7 @@ void RecordSession::Finish(RecordEnd end, const QString& message)
     if (!message.isEmpty())
         Tell(message);
     if (m_progressShown && m_progress) {
-        Write(m_progress, QStringLiteral("\n"));
+        WriteTo(m_progress, QStringLiteral("\n"));
         m_progressShown = false;
     }
     if (m_loop)
@@ -244,7 +236,7 @@ void RecordSession::ShowProgress()
                              .arg(m_run.Samples().Size())
                              .arg(FromNarrow(m_lifeLeft));
     // Blanks over what a longer line left behind; "\x1b[K" would not reach a log of the terminal.
-    Write(m_progress, line + QStringLiteral("   "));
+    WriteTo(m_progress, line + QStringLiteral("   "));
     m_progressShown = true;
 }
 
