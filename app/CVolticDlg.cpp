@@ -12,7 +12,6 @@
 #include "monitor/BatteryDataFile.h"
 #include "monitor/BatteryLog.h"
 #include "monitor/SampleTexts.h"
-#include "platform/NarrowText.h"
 #include "platform/PowerEvents.h"
 #include "platform/SystemMenu.h"
 #include "ui/DialogBuilder.h"
@@ -316,15 +315,10 @@ bool CVolticDlg::TakeSample(bool writeRow)
 
 void CVolticDlg::ShowSampleTexts(const PanelTexts& texts)
 {
-    SetEditTexts({{m_powerSourceEdit, FromNarrow(texts.powerSource)},
-                  {m_batteryStatusEdit, FromNarrow(texts.batteryStatus)},
-                  {m_lifeLeftEdit, FromNarrow(texts.lifeLeft)},
-                  {m_totalCapacityEdit, FromNarrow(texts.totalCapacity)},
-                  {m_currentCapacityEdit, FromNarrow(texts.currentCapacity)},
-                  {m_chargeEdit, FromNarrow(texts.charge)},
-                  {m_voltEdit, FromNarrow(texts.volt)},
-                  {m_timeRemainingEdit, FromNarrow(texts.timeRemaining)},
-                  {m_totalTimeEdit, FromNarrow(texts.totalTime)}});
+    std::vector<FieldText> fields;
+    for (const PanelField& field : PanelFields())
+        fields.push_back({field.controlId, texts.*field.text});
+    SetFieldTexts(this, fields);
 }
 
 void CVolticDlg::ClearSeries()

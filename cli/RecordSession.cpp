@@ -4,7 +4,6 @@
 #include "battery/CBatteryCtrl.h"
 #include "monitor/BatteryDataFile.h"
 #include "platform/Backends.h"
-#include "platform/NarrowText.h"
 #include "platform/PowerEvents.h"
 
 #include <QDir>
@@ -234,7 +233,7 @@ void RecordSession::ShowProgress()
     const QString line = QStringLiteral("\r%1 / %2  %3 samples  life %4")
                              .arg(HoursText(m_run.TickCount()), HoursText(length))
                              .arg(m_run.Samples().Size())
-                             .arg(FromNarrow(m_lifeLeft));
+                             .arg(m_lifeLeft);
     // Blanks over what a longer line left behind; "\x1b[K" would not reach a log of the terminal.
     WriteTo(m_progress, line + QStringLiteral("   "));
     m_progressShown = true;
