@@ -160,11 +160,9 @@ void CVolticDlg::OnInitDialog()
     connect(m_aboutButton, &QPushButton::clicked, this, &CVolticDlg::OnAbout);
     connect(m_helpButton, &QPushButton::clicked, this, &CVolticDlg::OnHelp);
     connect(m_exitButton, &QPushButton::clicked, this, &CVolticDlg::OnExit);
-    // A tick every 1000 ms, on the whole seconds of the system's clock, where the coarse timers
-    // of the power events (the 3 s poll, the clock check) fire too: one wake-up serves them
-    // all. The first tick therefore comes 0.5 to 1.5 s after Start. A timer counted from
-    // Start itself wakes the program apart from them: up to 81 wake-ups a minute instead of 60.
-    m_timer.setTimerType(Qt::VeryCoarseTimer);
+    // A tick every 1000 ms counted from Start. The power events' own looks (the 3 s poll, the
+    // clock check) ride on the ticks while they come (RunTicked): one wake-up a second.
+    m_timer.setTimerType(Qt::PreciseTimer);
     connect(&m_timer, &QTimer::timeout, this, &CVolticDlg::OnTimer);
 
     // Alt+Left / Alt+Right slide the compared curve, whichever control has the focus;
@@ -299,6 +297,8 @@ void CVolticDlg::OnTimer()
     if (ends)
         OnCancel();
     TellLogFailure();
+    if (m_events)
+        m_events->RunTicked();
 }
 
 void CVolticDlg::TellLogFailure()

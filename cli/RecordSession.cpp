@@ -126,8 +126,8 @@ int RecordSession::Run()
     TellLogFailure();
     ShowProgress();
 
-    // The run's seconds fall on the system clock's whole seconds, as the window's do.
-    m_timer.setTimerType(m_tickInterval.count() == kTickMilliseconds ? Qt::VeryCoarseTimer : Qt::PreciseTimer);
+    // A tick every second counted from Start, as the window's; the power events look on its ticks.
+    m_timer.setTimerType(Qt::PreciseTimer);
     m_timer.start(m_tickInterval);
     QEventLoop loop;
     m_loop = &loop;
@@ -154,8 +154,12 @@ void RecordSession::OnTick()
     const bool ends = m_run.Tick();
     TellLogFailure();
     ShowProgress();
-    if (ends)
+    if (ends) {
         Finish(RecordEnd::Length);
+        return;
+    }
+    if (m_events)
+        m_events->RunTicked();
 }
 
 void RecordSession::OnSuspend()
