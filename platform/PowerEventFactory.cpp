@@ -1,6 +1,7 @@
 #include "platform/PowerEventFactory.h"
 
 #ifdef _WIN32
+#include "platform/win32/HiddenWindowPowerEvents.h"
 #include "platform/win32/Win32PowerEvents.h"
 
 #include <QGuiApplication>
@@ -18,9 +19,9 @@ std::unique_ptr<PowerEventSource> MakePowerEventSource()
 {
 #ifdef _WIN32
     // The broadcasts come to windows: a program without a QGuiApplication (ampora-cli's
-    // QCoreApplication) has none, and gets a source that never emits.
+    // QCoreApplication) has no window of Qt's and listens on a plain hidden one.
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
-        return std::make_unique<PowerEventSource>();
+        return std::unique_ptr<PowerEventSource>(MakeHiddenWindowPowerEvents());
     // Without a parent it listens on a hidden window of its own, and the caller owns it.
     return std::unique_ptr<PowerEventSource>(MakeWin32PowerEvents(nullptr));
 #else

@@ -7,6 +7,7 @@
 #include "platform/Backends.h"
 #include "battery/CBatteryCtrl.h"
 #include "platform/PowerEventFactory.h"
+#include "platform/win32/HiddenWindowPowerEvents.h"
 #include "platform/NarrowText.h"
 #include "platform/SystemMenu.h"
 
@@ -71,6 +72,28 @@ TEST(Win32SystemMenu, AboutItemAtTheEndAndItsCommands)
     EXPECT_EQ(minimize, 1);
     EXPECT_FALSE(IsIconic(Handle(&window)));
     EXPECT_EQ(about, 1);
+}
+
+TEST(Win32HiddenWindowPowerEvents, BroadcastsToItsHiddenWindowAreSignalsAndTheWindowGoesWithIt)
+{
+    std::unique_ptr<PowerEventSource> events(MakeHiddenWindowPowerEvents());
+    int suspend = 0;
+    int status = 0;
+    QObject::connect(events.get(), &PowerEventSource::aboutToSuspend, [&] { ++suspend; });
+    QObject::connect(events.get(), &PowerEventSource::powerStatusChanged, [&] { ++status; });
+    HWND window = FindWindowW(nullptr, kPowerEventsWindowTitle);
+    ASSERT_TRUE(window);
+    EXPECT_FALSE(IsWindowVisible(window));
+
+    SendMessageW(window, WM_POWERBROADCAST, PBT_APMPOWERSTATUSCHANGE, 0);
+    SendMessageW(window, WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0);
+    EXPECT_EQ(status, 1);
+    EXPECT_EQ(suspend, 0);
+    SendMessageW(window, WM_POWERBROADCAST, PBT_APMSUSPEND, 0);
+    EXPECT_EQ(suspend, 1);
+
+    events.reset();
+    EXPECT_FALSE(FindWindowW(nullptr, kPowerEventsWindowTitle));
 }
 
 class Win32PowerBroadcastTest : public ::testing::Test {
