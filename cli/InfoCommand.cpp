@@ -81,7 +81,7 @@ QString Text(const Reading& reading, PowerInformation* information)
     for (size_t i = 0; i < reading.batteries.size(); ++i) {
         const BatteryRecord& record = reading.batteries[i];
         std::vector<std::pair<QString, QString>> rows = Labelled(BatteryInfoLabels(), BatteryInfoFieldTexts(record));
-        rows.emplace_back(QStringLiteral("Health:"), HealthText(record.designedCapacity, record.fullChargedCapacity));
+        rows.emplace_back(LoadQString(IDS_HEALTH_LABEL), HealthText(record.designedCapacity, record.fullChargedCapacity));
         text += BatterySelectorText(int(i)) + QLatin1Char('\n') + Lines(rows, QStringLiteral("  ")) + QLatin1Char('\n');
     }
     if (reading.batteries.empty())

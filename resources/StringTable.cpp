@@ -138,6 +138,7 @@ constexpr Entry kStrings[] = {
     {232, QT_TRANSLATE_NOOP3("StringTable", "%1 ends inside its samples: it claims %2 samples, of which %3 are whole.\nOnly the whole samples are shown.", "232")},
     {233, QT_TRANSLATE_NOOP3("StringTable", "%1 already exists.\nDo you want to replace it?", "233")},
     {234, QT_TRANSLATE_NOOP3("StringTable", "The log %1 cannot be written: %2.\nThe run goes on without it; its samples are kept for Save data.", "234")},
+    {235, QT_TRANSLATE_NOOP3("StringTable", "Health:", "235")},
     {61703, QT_TRANSLATE_NOOP3("StringTable", "Failed to launch help.", "61703")},
 };
 

@@ -594,6 +594,11 @@
         <translation>Das Protokoll %1 kann nicht geschrieben werden: %2.&#xa;Die Messung läuft ohne Protokoll weiter; ihre Messungen bleiben zum „Speichern“ erhalten.</translation>
     </message>
     <message>
+        <comment>235</comment>
+        <source>Health:</source>
+        <translation>Zustand:</translation>
+    </message>
+    <message>
         <comment>61703</comment>
         <source>Failed to launch help.</source>
         <translation>Die Hilfe konnte nicht geöffnet werden.</translation>
