@@ -77,6 +77,11 @@ int main(int argc, char** argv)
     const Command* command = FindCommand(argc > 1 ? argv[1] : nullptr);
     if (command && !command->run)
         return ampora::RunPlotModule(argc, argv);
+    // Qt's own event dispatcher rather than glib's: record's one wake-up a second then costs a
+    // poll() and the timer's work, not glib's main-loop round (its sources, its wake-up pipe).
+    // Nothing here needs glib's loop. The user's own setting stands.
+    if (!qEnvironmentVariableIsSet("QT_NO_GLIB"))
+        qputenv("QT_NO_GLIB", "1");
     QCoreApplication app(argc, argv);
     ampora::NameApplication();
 
