@@ -12,7 +12,6 @@
 #include "monitor/BatteryDataFile.h"
 #include "monitor/BatteryLog.h"
 #include "monitor/SampleTexts.h"
-#include "platform/NarrowText.h"
 #include "platform/PowerEvents.h"
 #include "platform/SystemMenu.h"
 #include "ui/DialogBuilder.h"
@@ -161,11 +160,9 @@ void CVolticDlg::OnInitDialog()
     connect(m_aboutButton, &QPushButton::clicked, this, &CVolticDlg::OnAbout);
     connect(m_helpButton, &QPushButton::clicked, this, &CVolticDlg::OnHelp);
     connect(m_exitButton, &QPushButton::clicked, this, &CVolticDlg::OnExit);
-    // A tick every 1000 ms, on the whole seconds of the system's clock, where the coarse timers
-    // of the power events (the 3 s poll, the clock check) fire too: one wake-up serves them
-    // all. The first tick therefore comes 0.5 to 1.5 s after Start. A timer counted from
-    // Start itself wakes the program apart from them: up to 81 wake-ups a minute instead of 60.
-    m_timer.setTimerType(Qt::VeryCoarseTimer);
+    // A tick every 1000 ms counted from Start. The power events' own looks (the 3 s poll, the
+    // clock check) ride on the ticks while they come (RunTicked): one wake-up a second.
+    m_timer.setTimerType(Qt::PreciseTimer);
     connect(&m_timer, &QTimer::timeout, this, &CVolticDlg::OnTimer);
 
     // Alt+Left / Alt+Right slide the compared curve, whichever control has the focus;
@@ -300,6 +297,8 @@ void CVolticDlg::OnTimer()
     if (ends)
         OnCancel();
     TellLogFailure();
+    if (m_events)
+        m_events->RunTicked();
 }
 
 void CVolticDlg::TellLogFailure()
@@ -316,15 +315,10 @@ bool CVolticDlg::TakeSample(bool writeRow)
 
 void CVolticDlg::ShowSampleTexts(const PanelTexts& texts)
 {
-    SetEditTexts({{m_powerSourceEdit, FromNarrow(texts.powerSource)},
-                  {m_batteryStatusEdit, FromNarrow(texts.batteryStatus)},
-                  {m_lifeLeftEdit, FromNarrow(texts.lifeLeft)},
-                  {m_totalCapacityEdit, FromNarrow(texts.totalCapacity)},
-                  {m_currentCapacityEdit, FromNarrow(texts.currentCapacity)},
-                  {m_chargeEdit, FromNarrow(texts.charge)},
-                  {m_voltEdit, FromNarrow(texts.volt)},
-                  {m_timeRemainingEdit, FromNarrow(texts.timeRemaining)},
-                  {m_totalTimeEdit, FromNarrow(texts.totalTime)}});
+    std::vector<FieldText> fields;
+    for (const PanelField& field : PanelFields())
+        fields.push_back({field.controlId, texts.*field.text});
+    SetFieldTexts(this, fields);
 }
 
 void CVolticDlg::ClearSeries()

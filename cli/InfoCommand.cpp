@@ -9,7 +9,6 @@
 #include "dialogs/InfoTexts.h"
 #include "monitor/SampleTexts.h"
 #include "platform/Backends.h"
-#include "platform/NarrowText.h"
 #include "resources/ResourceIds.h"
 #include "resources/StringTable.h"
 
@@ -93,7 +92,7 @@ QString Text(const Reading& reading, PowerInformation* information)
         const PanelTexts panel = MakePanelTexts(reading.status, reading.totals);
         std::vector<std::pair<QString, QString>> rows;
         for (const PanelField& field : PanelFields())
-            rows.emplace_back(LoadQString(field.labelString), FromNarrow(panel.*field.text));
+            rows.emplace_back(LoadQString(field.labelString), panel.*field.text);
         text += Lines(rows, QStringLiteral("  "));
     } else {
         text += QStringLiteral("  ") + LoadQString(IDS_NOT_AVAILABLE) + QLatin1Char('\n');

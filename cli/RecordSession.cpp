@@ -4,7 +4,6 @@
 #include "battery/CBatteryCtrl.h"
 #include "monitor/BatteryDataFile.h"
 #include "platform/Backends.h"
-#include "platform/NarrowText.h"
 #include "platform/PowerEvents.h"
 
 #include <QDir>
@@ -127,8 +126,8 @@ int RecordSession::Run()
     TellLogFailure();
     ShowProgress();
 
-    // The run's seconds fall on the system clock's whole seconds, as the window's do.
-    m_timer.setTimerType(m_tickInterval.count() == kTickMilliseconds ? Qt::VeryCoarseTimer : Qt::PreciseTimer);
+    // A tick every second counted from Start, as the window's; the power events look on its ticks.
+    m_timer.setTimerType(Qt::PreciseTimer);
     m_timer.start(m_tickInterval);
     QEventLoop loop;
     m_loop = &loop;
@@ -155,8 +154,12 @@ void RecordSession::OnTick()
     const bool ends = m_run.Tick();
     TellLogFailure();
     ShowProgress();
-    if (ends)
+    if (ends) {
         Finish(RecordEnd::Length);
+        return;
+    }
+    if (m_events)
+        m_events->RunTicked();
 }
 
 void RecordSession::OnSuspend()
@@ -234,7 +237,7 @@ void RecordSession::ShowProgress()
     const QString line = QStringLiteral("\r%1 / %2  %3 samples  life %4")
                              .arg(HoursText(m_run.TickCount()), HoursText(length))
                              .arg(m_run.Samples().Size())
-                             .arg(FromNarrow(m_lifeLeft));
+                             .arg(m_lifeLeft);
     // Blanks over what a longer line left behind; "\x1b[K" would not reach a log of the terminal.
     WriteTo(m_progress, line + QStringLiteral("   "));
     m_progressShown = true;

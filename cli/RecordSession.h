@@ -82,7 +82,7 @@ private:
     std::chrono::milliseconds m_tickInterval{kTickMilliseconds};
     std::FILE* m_errors = stderr;
     std::FILE* m_progress = nullptr;
-    std::string m_lifeLeft;
+    QString m_lifeLeft;
     bool m_progressShown = false;
     RecordEnd m_end = RecordEnd::Length;
     QString m_savedTo;

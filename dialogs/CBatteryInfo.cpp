@@ -70,8 +70,7 @@ void CBatteryInfo::FillFields(int index)
         return;
     BatteryRecord record;
     m_pBatteryCtrl->GetBatteryRecord(&record, static_cast<unsigned>(index));
-    for (const FieldText& field : BatteryInfoFieldTexts(record))
-        SetControlText(this, field.controlId, field.text);
+    SetFieldTexts(this, BatteryInfoFieldTexts(record));
 }
 
 void CBatteryInfo::OnHelp()

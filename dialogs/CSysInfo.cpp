@@ -45,8 +45,7 @@ void CSysInfo::OnInitDialog()
 {
     ApplyCaptionTable(this, CaptionTable());
     setWindowTitle(LoadQString(IDS_SYSTEM_INFO));
-    for (const FieldText& field : SysInfoFieldTexts(m_source))
-        SetControlText(this, field.controlId, field.text);
+    SetFieldTexts(this, SysInfoFieldTexts(m_source));
 }
 
 void CSysInfo::OnHelp()

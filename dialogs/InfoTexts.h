@@ -3,6 +3,7 @@
 // values read. Words come from the string table; numbers use fixed formats.
 #include "battery/BatteryRecord.h"
 #include "platform/PowerInformation.h"
+#include "ui/FieldText.h"
 
 #include <QString>
 
@@ -12,13 +13,6 @@
 #include <vector>
 
 namespace ampora {
-
-// One value field: the control it goes to and its text.
-struct FieldText {
-    int controlId;
-    QString text;
-    bool operator==(const FieldText&) const = default;
-};
 
 // A value field with its label: the label control and the string it shows.
 struct FieldLabel {

@@ -2,8 +2,8 @@
 
 #include "battery/CBatteryCtrl.h"
 #include "monitor/SampleTexts.h"
-#include "monitor/TextFormat.h"
 #include "monitor/WholeWrite.h"
+#include "platform/NarrowText.h"
 #include "platform/OpenFiles.h"
 #include "resources/ResourceIds.h"
 #include "resources/StringTable.h"
@@ -14,9 +14,29 @@
 #include <QtGlobal>
 
 #include <cerrno>
+#include <cstdarg>
+#include <cstdio>
 
 namespace ampora {
 namespace {
+
+// printf into the file's narrow bytes, for the fixed formats of the header and the row.
+std::string FormatText(const char* format, ...)
+{
+    va_list args;
+    va_start(args, format);
+    va_list again;
+    va_copy(again, args);
+    const int length = std::vsnprintf(nullptr, 0, format, args);
+    va_end(args);
+    std::string text;
+    if (length > 0) {
+        text.resize(static_cast<std::size_t>(length));
+        std::vsnprintf(text.data(), text.size() + 1, format, again);
+    }
+    va_end(again);
+    return text;
+}
 
 const char* OrQuestionMark(const std::string& text)
 {
@@ -24,10 +44,10 @@ const char* OrQuestionMark(const std::string& text)
 }
 
 // Two tabs and the cell; one more tab when the cell is short, to keep the column.
-void AppendCell(std::string* row, const std::string& cell, bool shortCell)
+void AppendCell(std::string* row, const QString& cell, bool shortCell)
 {
     *row += "\t\t";
-    *row += cell;
+    *row += ToNarrow(cell);
     if (shortCell)
         *row += '\t';
 }
@@ -93,7 +113,7 @@ std::string BuildLogRow(const std::tm& t, const SystemPowerStatus& status, const
     std::string row = FormatText("\r\n %.2d:%.2d:%.2d", t.tm_mday, t.tm_mon + 1, t.tm_year + 1900);
     row += FormatText("\t%.2d:%.2d:%.2d", t.tm_hour, t.tm_min, t.tm_sec);
     row += '\t';
-    row += texts.lifeLeft;
+    row += ToNarrow(texts.lifeLeft);
     row += '\t';
     AppendCell(&row, texts.totalCapacity, totals.fullChargedCapacity == kUnknownValue);
     AppendCell(&row, texts.currentCapacity, totals.remainingCapacity == kUnknownValue);

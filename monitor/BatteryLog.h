@@ -38,7 +38,7 @@ std::vector<BatteryRecord> ReadBatteryRecords(const CBatteryCtrl& ctrl);
 // The header: the count, the description of every record, then the column titles.
 std::string LogHeaderText(const std::vector<BatteryRecord>& records);
 
-// One row: line break, date as dd:mm:yyyy, time, then the cells Life left, Total capacity,
+// One row, as the file's narrow bytes: line break, date as dd:mm:yyyy, time, then the cells Life left, Total capacity,
 // Current capacity, Charge, Volt, Time remaining and Total time, each cell after two tabs
 // (one before Life left) and short cells followed by one more tab so columns stay aligned.
 std::string BuildLogRow(const std::tm& localTime, const SystemPowerStatus& status,

@@ -1,37 +1,27 @@
 #include "monitor/SampleTexts.h"
 
 #include "monitor/TextFormat.h"
-#include "platform/NarrowText.h"
 #include "resources/ResourceIds.h"
 #include "resources/StringTable.h"
 
 namespace ampora {
-namespace {
 
-// The panel, the log and the graph show these as narrow texts of this platform.
-std::string NarrowString(int id)
-{
-    return ToNarrow(LoadQString(id));
-}
-
-} // namespace
-
-std::string PowerSourceText(uint8_t acLineStatus)
+QString PowerSourceText(uint8_t acLineStatus)
 {
     switch (acLineStatus) {
     case 0:
-        return NarrowString(IDS_BATTERY);
+        return LoadQString(IDS_BATTERY);
     case 1:
-        return NarrowString(IDS_AC_LINE);
+        return LoadQString(IDS_AC_LINE);
     default:
-        return NarrowString(IDS_UNKNOWN);
+        return LoadQString(IDS_UNKNOWN);
     }
 }
 
-std::string BatteryStatusText(uint8_t batteryFlag)
+QString BatteryStatusText(uint8_t batteryFlag)
 {
     if (batteryFlag == 0 || batteryFlag == BATTERY_FLAG_UNKNOWN)
-        return NarrowString(IDS_UNKNOWN);
+        return LoadQString(IDS_UNKNOWN);
 
     static constexpr struct {
         uint8_t bit;
@@ -43,25 +33,25 @@ std::string BatteryStatusText(uint8_t batteryFlag)
         {BATTERY_FLAG_CHARGING, IDS_FLAG_CHARGE},
         {BATTERY_FLAG_NO_BATTERY, IDS_NO_BATTERY},
     };
-    std::string text;
+    QString text;
     for (const auto& word : kWords) {
         if (!(batteryFlag & word.bit))
             continue;
-        if (!text.empty())
-            text += ' ';
-        text += NarrowString(word.id);
+        if (!text.isEmpty())
+            text += u' ';
+        text += LoadQString(word.id);
     }
     return text;
 }
 
-std::string LifePercentText(uint8_t lifePercent)
+QString LifePercentText(uint8_t lifePercent)
 {
-    return FormatText("%d %c", lifePercent, '%');
+    return QString::asprintf("%d %c", lifePercent, '%');
 }
 
-std::string CapacityText(int32_t capacity)
+QString CapacityText(int32_t capacity)
 {
-    return capacity == kUnknownValue ? NarrowString(IDS_NOT_AVAILABLE) : FormatText("%d mW/H", capacity);
+    return capacity == kUnknownValue ? LoadQString(IDS_NOT_AVAILABLE) : QString::asprintf("%d mW/H", capacity);
 }
 
 bool RateIsShown(int32_t rate, int32_t fullChargedCapacity)
@@ -74,44 +64,44 @@ bool RateIsShown(int32_t rate, int32_t fullChargedCapacity)
     return int64_t{rate} > -2 * int64_t{fullChargedCapacity};
 }
 
-std::string RateText(int32_t rate, int32_t fullChargedCapacity)
+QString RateText(int32_t rate, int32_t fullChargedCapacity)
 {
-    return RateIsShown(rate, fullChargedCapacity) ? FormatText("%d mW/H", rate)
-                                                  : NarrowString(IDS_NOT_AVAILABLE);
+    return RateIsShown(rate, fullChargedCapacity) ? QString::asprintf("%d mW/H", rate)
+                                                  : LoadQString(IDS_NOT_AVAILABLE);
 }
 
-std::string VoltageText(int32_t voltage)
+QString VoltageText(int32_t voltage)
 {
-    return voltage == kUnknownValue ? NarrowString(IDS_NOT_AVAILABLE) : FormatText("%d mV", voltage);
+    return voltage == kUnknownValue ? LoadQString(IDS_NOT_AVAILABLE) : QString::asprintf("%d mV", voltage);
 }
 
-std::string TimeRemainingText(uint32_t batteryLifeTime)
+QString TimeRemainingText(uint32_t batteryLifeTime)
 {
-    return batteryLifeTime == kUnknownLifeTime ? NarrowString(IDS_NOT_AVAILABLE) : DurationText(batteryLifeTime).toStdString();
+    return batteryLifeTime == kUnknownLifeTime ? LoadQString(IDS_NOT_AVAILABLE) : DurationText(batteryLifeTime);
 }
 
-std::string TotalTimeText(uint32_t batteryFullLifeTime, uint32_t batteryLifeTime,
+QString TotalTimeText(uint32_t batteryFullLifeTime, uint32_t batteryLifeTime,
                           uint8_t batteryLifePercent)
 {
     if (batteryFullLifeTime != kUnknownLifeTime)
-        return DurationText(batteryFullLifeTime).toStdString();
+        return DurationText(batteryFullLifeTime);
     if (batteryLifeTime != kUnknownLifeTime && batteryLifePercent != 0)
-        return DurationText(batteryLifeTime * 100u / batteryLifePercent).toStdString();
-    return NarrowString(IDS_NOT_AVAILABLE);
+        return DurationText(batteryLifeTime * 100u / batteryLifePercent);
+    return LoadQString(IDS_NOT_AVAILABLE);
 }
 
 const std::vector<PanelField>& PanelFields()
 {
     static const std::vector<PanelField> fields{
-        {IDS_POWER_SOURCE_LABEL, &PanelTexts::powerSource},
-        {IDS_BATTERY_STATUS_LABEL, &PanelTexts::batteryStatus},
-        {IDS_LIFE_LEFT_LABEL, &PanelTexts::lifeLeft},
-        {IDS_TOTAL_CAPACITY_LABEL, &PanelTexts::totalCapacity},
-        {IDS_CURRENT_CAPACITY_LABEL, &PanelTexts::currentCapacity},
-        {IDS_CHARGE_LABEL, &PanelTexts::charge},
-        {IDS_VOLT_LABEL, &PanelTexts::volt},
-        {IDS_TIME_REMAINING_LABEL, &PanelTexts::timeRemaining},
-        {IDS_TOTAL_TIME_LABEL, &PanelTexts::totalTime},
+        {IDS_POWER_SOURCE_LABEL, IDC_POWER_SOURCE, &PanelTexts::powerSource},
+        {IDS_BATTERY_STATUS_LABEL, IDC_BATTERY_STATUS, &PanelTexts::batteryStatus},
+        {IDS_LIFE_LEFT_LABEL, IDC_LIFE_LEFT, &PanelTexts::lifeLeft},
+        {IDS_TOTAL_CAPACITY_LABEL, IDC_TOTAL_CAPACITY, &PanelTexts::totalCapacity},
+        {IDS_CURRENT_CAPACITY_LABEL, IDC_CURRENT_CAPACITY, &PanelTexts::currentCapacity},
+        {IDS_CHARGE_LABEL, IDC_CHARGE, &PanelTexts::charge},
+        {IDS_VOLT_LABEL, IDC_VOLT, &PanelTexts::volt},
+        {IDS_TIME_REMAINING_LABEL, IDC_TIME_REMAINING, &PanelTexts::timeRemaining},
+        {IDS_TOTAL_TIME_LABEL, IDC_TOTAL_TIME, &PanelTexts::totalTime},
     };
     return fields;
 }

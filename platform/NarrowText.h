@@ -1,8 +1,9 @@
 #pragma once
-// Narrow texts: every std::string text of Ampora (the battery texts, the panel texts, the
-// log and the .apd files) is in this platform's narrow encoding: UTF-8 on Linux, the ANSI
-// code page on Windows, which is what the log and .apd files of Windows hold. Texts cross
-// into Qt and out of it only through these functions.
+// Narrow texts: the bytes of the log and the .apd files and the texts the battery driver gives
+// (a battery record keeps them as they are, so a saved run writes back the bytes it read):
+// UTF-8 on Linux, the ANSI code page on Windows. Everything shown is QString; texts cross
+// into Qt and out of it only through these functions, in the two file writers, the driver's
+// conversion and where a battery record's texts are shown.
 #include <cstdint>
 #include <string>
 #include <string_view>

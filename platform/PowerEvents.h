@@ -24,6 +24,11 @@ public:
     // only while it lives; sources without windows ignore it.
     virtual void ListenTo(QWidget* /*window*/) {}
 
+    // The run's timer ticked (once a second while a run lasts). A source that looks at
+    // something on a timer of its own (the sysfs poll, the clock check) looks on these ticks
+    // while they come, so a run wakes the program once a second and never between its ticks.
+    virtual void RunTicked() {}
+
 signals:
     void aboutToSuspend();
     void powerStatusChanged();

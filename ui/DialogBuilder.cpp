@@ -154,11 +154,11 @@ bool SetControlText(QWidget* dialog, int controlId, const QString& text)
     return true;
 }
 
-void SetEditTexts(const std::vector<EditText>& fields)
+void SetFieldTexts(QWidget* dialog, const std::vector<FieldText>& fields)
 {
-    for (const EditText& field : fields) {
-        if (field.edit->text() != field.text)
-            field.edit->setText(field.text);
+    for (const FieldText& field : fields) {
+        if (ControlText(dialog, field.controlId) != field.text)
+            SetControlText(dialog, field.controlId, field.text);
     }
 }
 

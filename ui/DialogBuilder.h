@@ -3,6 +3,7 @@
 // units with the dialog font's metrics (x: average character width / 4, y: height / 8), and
 // binds texts to the controls afterwards, each control found by its numeric id.
 #include "resources/DialogTemplate.h"
+#include "ui/FieldText.h"
 
 #include <QFont>
 #include <QPoint>
@@ -12,7 +13,6 @@
 #include <vector>
 
 class QDialog;
-class QLineEdit;
 
 namespace ampora {
 
@@ -35,10 +35,10 @@ void ApplyCaptionTable(QWidget* dialog, const std::vector<CaptionPair>& table);
 // Sets a control's text whatever its kind (button, label, edit, group box). False when the
 // dialog has no such control.
 bool SetControlText(QWidget* dialog, int controlId, const QString& text);
-// Sets the fields' texts. A field given its own text again is not painted; the template's
-// fields paint what lies under them themselves, so a changed one repaints only itself.
-struct EditText { QLineEdit* edit; QString text; };
-void SetEditTexts(const std::vector<EditText>& fields);
+
+// Sets the fields' texts. A field given its own text again is left alone and not painted; the
+// template's fields paint what lies under them themselves, so a changed one repaints only itself.
+void SetFieldTexts(QWidget* dialog, const std::vector<FieldText>& fields);
 QString ControlText(const QWidget* dialog, int controlId);
 
 // The face the templates are laid out for: "MS Sans Serif" 8 pt where it exists, otherwise

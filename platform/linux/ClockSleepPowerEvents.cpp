@@ -26,12 +26,8 @@ bool SleptBetween(int64_t before, int64_t after, std::chrono::nanoseconds thresh
 }
 
 ClockSleepEvents::ClockSleepEvents(std::chrono::milliseconds interval, std::function<int64_t()> slept, QObject* parent)
-    : PowerEventSource(parent), m_slept(std::move(slept)), m_last(m_slept())
+    : PowerEventSource(parent), m_slept(std::move(slept)), m_last(m_slept()), m_checks(interval, [this] { CheckNow(); })
 {
-    m_timer.setTimerType(Qt::VeryCoarseTimer);
-    m_timer.setInterval(interval);
-    connect(&m_timer, &QTimer::timeout, this, &ClockSleepEvents::CheckNow);
-    m_timer.start();
 }
 
 void ClockSleepEvents::CheckNow()

@@ -5,7 +5,7 @@
 // aboutToSuspend is sent then (the run is stopped as for a stand-by, only later).
 #include "platform/PowerEvents.h"
 
-#include <QTimer>
+#include "platform/linux/CheckTimer.h"
 
 #include <chrono>
 #include <cstdint>
@@ -33,10 +33,12 @@ public:
     // Looks at the clocks now; sends aboutToSuspend when a sleep happened since the last look.
     void CheckNow();
 
+    void RunTicked() override { m_checks.RunTicked(); }
+
 private:
     std::function<int64_t()> m_slept;
     int64_t m_last;
-    QTimer m_timer;
+    CheckTimer m_checks;
 };
 
 } // namespace ampora

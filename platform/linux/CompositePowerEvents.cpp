@@ -20,6 +20,14 @@ void CompositePowerEvents::SuspendHandled()
     }
 }
 
+void CompositePowerEvents::RunTicked()
+{
+    for (PowerEventSource* part : {m_standBy.get(), m_status.get()}) {
+        if (part)
+            part->RunTicked();
+    }
+}
+
 void CompositePowerEvents::Forward(PowerEventSource* part)
 {
     if (!part)

@@ -16,6 +16,7 @@ public:
     ~CompositePowerEvents() override;
 
     void SuspendHandled() override;
+    void RunTicked() override;
 
     PowerEventSource* StandBySource() const { return m_standBy.get(); }
     PowerEventSource* StatusSource() const { return m_status.get(); }

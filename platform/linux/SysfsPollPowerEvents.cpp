@@ -24,13 +24,9 @@ PowerSupplyState ReadPowerSupplyState(const std::string& root, ChargeVoltages* v
 }
 
 SysfsPollPowerEvents::SysfsPollPowerEvents(std::string root, std::chrono::milliseconds interval, QObject* parent)
-    : PowerEventSource(parent), m_root(std::move(root)), m_state(ReadState())
+    : PowerEventSource(parent), m_root(std::move(root)), m_state(ReadState()),
+      m_checks(interval, [this] { PollNow(); })
 {
-    // Second accuracy is plenty and lets the system bundle the wake-ups.
-    m_timer.setTimerType(Qt::VeryCoarseTimer);
-    m_timer.setInterval(interval);
-    connect(&m_timer, &QTimer::timeout, this, &SysfsPollPowerEvents::PollNow);
-    m_timer.start();
 }
 
 void SysfsPollPowerEvents::PollNow()

@@ -8,7 +8,7 @@
 #include "platform/sysfs/SysfsConvert.h"
 #include "platform/PowerEvents.h"
 
-#include <QTimer>
+#include "platform/linux/CheckTimer.h"
 
 #include <chrono>
 #include <cstdint>
@@ -38,7 +38,7 @@ class SysfsPollPowerEvents : public PowerEventSource {
 public:
     static constexpr std::chrono::milliseconds kDefaultInterval{3000};
 
-    // Reads the state once now, then every `interval` on a coarse timer.
+    // Reads the state once now, then every `interval` (CheckTimer).
     explicit SysfsPollPowerEvents(std::string root, std::chrono::milliseconds interval = kDefaultInterval,
                                   QObject* parent = nullptr);
 
@@ -47,13 +47,15 @@ public:
 
     PowerSupplyState LastState() const { return m_state; }
 
+    void RunTicked() override { m_checks.RunTicked(); }
+
 private:
     PowerSupplyState ReadState() const;
 
     std::string m_root;
     mutable ChargeVoltages m_voltages;
     PowerSupplyState m_state;
-    QTimer m_timer;
+    CheckTimer m_checks;
 };
 
 } // namespace ampora
