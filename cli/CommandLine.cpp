@@ -3,10 +3,17 @@
 #include "monitor/BatteryDataFile.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 #include <cstdio>
 
 namespace ampora {
+
+void NameApplication()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("ampora-cli"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(AMPORA_VERSION));
+}
 
 void BeginCommandLine(QCommandLineParser& parser, const QString& command, const QString& description)
 {

@@ -17,6 +17,9 @@ struct BatteryData;
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitUsage = 2;
 
+// Gives the application object the program's name and version (--version).
+void NameApplication();
+
 // Prepares `parser` for one command: its description, --help, and the command's name as the
 // first positional argument (so the usage line reads "ampora-cli [options] info ..."). The
 // command adds its own options and positional arguments after this.

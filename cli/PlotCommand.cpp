@@ -1,15 +1,22 @@
 // The plot command: the graph of a saved run, drawn by the window's own graph control into an
-// image (main() has made an offscreen QApplication), and written as a PNG.
+// image on Qt's offscreen platform, and written as a PNG. Built as the plot module
+// (cli/PlotModule.h), the one part of ampora-cli that needs Qt Gui and Widgets.
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
+#include "cli/PlotModule.h"
 
 #include "graph/CGraphControl.h"
 #include "monitor/BatteryDataFile.h"
+#include "resources/TranslationModule.h"
 
+#include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QImageWriter>
+#include <QStandardPaths>
 
 namespace ampora {
 namespace {
@@ -97,3 +104,23 @@ int RunPlot(const QStringList& arguments)
 }
 
 } // namespace ampora
+
+// The module's main(): ampora-cli has found the module and holds no application object.
+extern "C" Q_DECL_EXPORT int ampora_plot_main(int argc, char** argv)
+{
+    // The graph is drawn into an image: no display is needed, nor used if there is one.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Where the offscreen platform reads the fonts of one folder (Windows) rather than
+    // fontconfig's list, that folder is the system's.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_FONTDIR")) {
+        const QString fonts = QStandardPaths::writableLocation(QStandardPaths::FontsLocation);
+        if (!fonts.isEmpty() && QFileInfo(fonts).isDir())
+            qputenv("QT_QPA_FONTDIR", QFile::encodeName(fonts));
+    }
+    QApplication app(argc, argv);
+    ampora::NameApplication();
+    ampora::LoadTranslationModule();
+    const int status = ampora::RunPlot(QCoreApplication::arguments());
+    ampora::UnloadTranslationModule();
+    return status;
+}

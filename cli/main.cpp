@@ -1,35 +1,30 @@
 // ampora-cli: the battery facts, a monitoring run, and saved runs without a window. main()
-// picks the command, makes the application object that command needs, and hands it the
-// arguments.
+// picks the command, makes its application object, and hands it the arguments; plot runs in
+// its module (cli/PlotModule.h), which makes its own.
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
+#include "cli/PlotModule.h"
 #include "platform/StandardStreams.h"
-#include "resources/Resources.h"
+#include "resources/TranslationModule.h"
 
-#include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QFile>
-#include <QFileInfo>
-#include <QStandardPaths>
 
 #include <cstring>
-#include <memory>
 
 namespace {
 
 struct Command {
     const char* name;
-    int (*run)(const QStringList& arguments);
-    bool draws; // needs Qt's painting and fonts (an offscreen QApplication)
+    int (*run)(const QStringList& arguments); // null: the plot module runs it
     const char* summary;
 };
 
 constexpr Command kCommands[] = {
-    {"info", ampora::RunInfo, false, "Battery info, power status and System info"},
-    {"record", ampora::RunRecord, false, "A monitoring run: the log and a battery-data file"},
-    {"export", ampora::RunExport, false, "A battery-data file as CSV or JSON"},
-    {"plot", ampora::RunPlot, true, "The graph of a battery-data file as a PNG image"},
+    {"info", ampora::RunInfo, "Battery info, power status and System info"},
+    {"record", ampora::RunRecord, "A monitoring run: the log and a battery-data file"},
+    {"export", ampora::RunExport, "A battery-data file as CSV or JSON"},
+    {"plot", nullptr, "The graph of a battery-data file as a PNG image"},
 };
 
 const Command* FindCommand(const char* name)
@@ -39,23 +34,6 @@ const Command* FindCommand(const char* name)
             return &command;
     }
     return nullptr;
-}
-
-std::unique_ptr<QCoreApplication> MakeApplication(const Command* command, int& argc, char** argv)
-{
-    if (command && command->draws) {
-        // The graph is drawn into an image: no display is needed, nor used if there is one.
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        // Where the offscreen platform reads the fonts of one folder (Windows) rather than
-        // fontconfig's list, that folder is the system's.
-        if (qEnvironmentVariableIsEmpty("QT_QPA_FONTDIR")) {
-            const QString fonts = QStandardPaths::writableLocation(QStandardPaths::FontsLocation);
-            if (!fonts.isEmpty() && QFileInfo(fonts).isDir())
-                qputenv("QT_QPA_FONTDIR", QFile::encodeName(fonts));
-        }
-        return std::make_unique<QApplication>(argc, argv);
-    }
-    return std::make_unique<QCoreApplication>(argc, argv);
 }
 
 // The program's own arguments: --help, --version, and the command.
@@ -97,9 +75,15 @@ int main(int argc, char** argv)
     // What the commands write is what lands: a CSV's CR LF, a JSON's LF, on every platform.
     ampora::UseBinaryStandardStreams();
     const Command* command = FindCommand(argc > 1 ? argv[1] : nullptr);
-    std::unique_ptr<QCoreApplication> app = MakeApplication(command, argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("ampora-cli"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(AMPORA_VERSION));
+    if (command && !command->run)
+        return ampora::RunPlotModule(argc, argv);
+    // Qt's own event dispatcher rather than glib's: record's one wake-up a second then costs a
+    // poll() and the timer's work, not glib's main-loop round (its sources, its wake-up pipe).
+    // Nothing here needs glib's loop. The user's own setting stands.
+    if (!qEnvironmentVariableIsSet("QT_NO_GLIB"))
+        qputenv("QT_NO_GLIB", "1");
+    QCoreApplication app(argc, argv);
+    ampora::NameApplication();
 
     // The words come from the same string table as the window's, in the same language.
     ampora::LoadTranslationModule();

@@ -52,8 +52,9 @@ endforeach()
 add_custom_target(windows_deploy ALL ${deploy_commands} VERBATIM)
 add_dependencies(ampora windows_deploy)
 
-# The package: ampora-<version>-win64.zip with the program and ampora-cli (whose plot draws on
-# the offscreen platform plugin), their libraries and plugins, the
+# The package: ampora-<version>-win64.zip with the program and ampora-cli (whose plot module
+# ampora-plot.dll, beside it, draws on the offscreen platform plugin), their libraries and
+# plugins, the
 # help file, the German translation in translations/de (copy it beside ampora.exe to use it) and
 # Qt's German texts in translations.
 set(ampora_package ${CMAKE_BINARY_DIR}/ampora-${PROJECT_VERSION}-win64.zip)
@@ -61,7 +62,8 @@ set(package_dir ${CMAKE_BINARY_DIR}/package/Ampora)
 add_custom_target(windows_package
   COMMAND ${CMAKE_COMMAND} -E rm -rf ${CMAKE_BINARY_DIR}/package
   COMMAND ${CMAKE_COMMAND} -E make_directory ${package_dir}/translations/de
-  COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:ampora> $<TARGET_FILE:ampora-cli> $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui>
+  COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:ampora> $<TARGET_FILE:ampora-cli> $<TARGET_FILE:ampora-plot>
+          $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui>
           $<TARGET_FILE:Qt6::Widgets> ${CMAKE_BINARY_DIR}/HelpBattery.hlp ${package_dir}
   COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_BINARY_DIR}/platforms ${package_dir}/platforms
   COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_BINARY_DIR}/styles ${package_dir}/styles
@@ -71,7 +73,7 @@ add_custom_target(windows_package
   COMMAND ${CMAKE_COMMAND} -E copy ${AMPORA_TRANSLATION_MODULE} ${package_dir}/translations/de
   COMMAND ${CMAKE_COMMAND} -E copy ${ampora_qtbase_de} ${package_dir}/translations
   COMMAND ${CMAKE_COMMAND} -E chdir ${CMAKE_BINARY_DIR}/package ${CMAKE_COMMAND} -E tar cf ${ampora_package} --format=zip Ampora
-  DEPENDS ampora ampora-cli windows_deploy translations
+  DEPENDS ampora ampora-cli ampora-plot windows_deploy translations
   BYPRODUCTS ${ampora_package}
   VERBATIM)
 

@@ -1,17 +1,26 @@
 #include "CliProcess.h"
 
+#include <QDir>
 #include <QProcess>
 
 namespace ampora::test {
 
-CliResult RunCli(const QStringList& arguments, const QString& sysfsRoot)
+QString CliProgram()
+{
+    return QStringLiteral(AMPORA_BUILD_DIR "/") + QLatin1String(kCliFileName);
+}
+
+CliResult RunCli(const QStringList& arguments, const QString& sysfsRoot, const QString& program)
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     if (!sysfsRoot.isEmpty())
         environment.insert(QStringLiteral("AMPORA_SYSFS_ROOT"), sysfsRoot);
+    environment.insert(QStringLiteral("PATH"), QDir::toNativeSeparators(QStringLiteral(AMPORA_BUILD_DIR))
+                                                   + QDir::listSeparator()
+                                                   + environment.value(QStringLiteral("PATH")));
     process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(AMPORA_BUILD_DIR "/ampora-cli"), arguments);
+    process.start(program.isEmpty() ? CliProgram() : program, arguments);
     CliResult result;
     if (!process.waitForFinished(120000)) {
         process.kill();

@@ -135,6 +135,38 @@ TEST_F(CliFileTest, PlotIsTheWindowsGraphOfTheSameSeries)
     EXPECT_EQ(QImage(png).convertToFormat(QImage::Format_RGB32), screen.copy(0, 0, 420, 260));
 }
 
+// A copy of the program in a folder of its own, with no module beside it or a damaged one:
+// plot says it cannot draw and ends with status 2, writing nothing; the other commands run.
+TEST_F(CliFileTest, PlotWithoutItsModuleSaysSoAndEndsWithStatusTwo)
+{
+    const QString run = Write(FourSamples(), "run.apd");
+    const QString png = PathOf("run.png");
+    const struct {
+        const char* name;
+        const char* module; // the module's bytes, or null: none
+        const char* says;
+    } rows[] = {
+        {"missing", nullptr, "cannot draw: the plot module is missing"},
+        {"damaged", "not a library", "cannot be loaded"},
+    };
+    for (const auto& row : rows) {
+        QTemporaryDir dir;
+        const QString program = dir.filePath(QLatin1String(test::kCliFileName));
+        ASSERT_TRUE(QFile::copy(test::CliProgram(), program)) << row.name;
+        if (row.module) {
+            QFile module(dir.filePath(QLatin1String(test::kPlotModuleFileName)));
+            ASSERT_TRUE(module.open(QIODevice::WriteOnly));
+            module.write(row.module);
+        }
+        const CliResult r = RunCli({"plot", run, "-o", png}, QString(), program);
+        EXPECT_EQ(r.status, 2) << row.name;
+        EXPECT_TRUE(r.err.contains(row.says)) << row.name << "\n" << r.err.constData();
+        EXPECT_TRUE(r.out.isEmpty()) << row.name;
+        EXPECT_FALSE(QFileInfo::exists(png)) << row.name;
+        EXPECT_EQ(RunCli({"export", "--csv", run}, QString(), program).status, 0) << row.name;
+    }
+}
+
 struct UsageCase {
     const char* name;
     QStringList arguments;

@@ -12,6 +12,10 @@ for f in "$prefix/bin/ampora" "$prefix/bin/ampora-cli" "$share/man/man1/ampora.1
          "$share/icons/hicolor/scalable/apps/org.ampora.Ampora.svg"; do
   [ -e "$f" ] || { echo "not installed: $f"; exit 1; }
 done
+# plot's module is installed where the installed ampora-cli finds it.
+QT_QPA_PLATFORM=offscreen "$prefix/bin/ampora-cli" plot "$(dirname "$0")/../fixtures/apd/two_batteries.apd" \
+  -o "$prefix/plot.png" || { echo "the installed ampora-cli plot failed"; exit 1; }
+[ -s "$prefix/plot.png" ] || { echo "the installed ampora-cli plot wrote no image"; exit 1; }
 # The manual pages format without a warning.
 for page in ampora ampora-cli; do
   warnings=$(groff -man -ww -z "$share/man/man1/$page.1" 2>&1)
