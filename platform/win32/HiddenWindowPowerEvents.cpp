@@ -1,7 +1,7 @@
 #include "platform/win32/HiddenWindowPowerEvents.h"
 
-#include "platform/win32/PowerBroadcast.h"
 #include "platform/win32/Win32Api.h"
+#include "platform/win32/Win32PowerEvents.h"
 
 namespace ampora {
 namespace {
@@ -34,18 +34,8 @@ private:
     static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
     {
         auto* self = reinterpret_cast<HiddenWindowPowerEvents*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-        if (self) {
-            switch (TranslatePowerBroadcast(message, wParam)) {
-            case PowerBroadcastEvent::AboutToSuspend:
-                emit self->aboutToSuspend();
-                break;
-            case PowerBroadcastEvent::PowerStatusChanged:
-                emit self->powerStatusChanged();
-                break;
-            case PowerBroadcastEvent::None:
-                break;
-            }
-        }
+        if (self)
+            EmitPowerBroadcast(*self, message, wParam);
         return DefWindowProcW(window, message, wParam, lParam);
     }
 

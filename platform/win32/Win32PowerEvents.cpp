@@ -49,17 +49,22 @@ bool Win32PowerEvents::nativeEventFilter(const QByteArray& eventType, void* mess
     const WId window = ListeningWindow();
     if (!window || msg->hwnd != reinterpret_cast<HWND>(window))
         return false;
-    switch (TranslatePowerBroadcast(msg->message, msg->wParam)) {
+    EmitPowerBroadcast(*this, msg->message, msg->wParam);
+    return false;
+}
+
+void EmitPowerBroadcast(PowerEventSource& source, uint32_t message, uintptr_t wParam)
+{
+    switch (TranslatePowerBroadcast(message, wParam)) {
     case PowerBroadcastEvent::AboutToSuspend:
-        emit aboutToSuspend();
+        emit source.aboutToSuspend();
         break;
     case PowerBroadcastEvent::PowerStatusChanged:
-        emit powerStatusChanged();
+        emit source.powerStatusChanged();
         break;
     case PowerBroadcastEvent::None:
         break;
     }
-    return false;
 }
 
 PowerEventSource* MakeWin32PowerEvents(QObject* parent)

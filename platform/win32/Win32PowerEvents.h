@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <QWindow>
 
+#include <cstdint>
 #include <memory>
 
 namespace ampora {
@@ -33,6 +34,10 @@ private:
     std::unique_ptr<QWindow> m_ownWindow;
     QPointer<QWidget> m_window;
 };
+
+// The signal a WM_POWERBROADCAST (message, wParam) stands for, emitted by `source`; nothing
+// for any other message. Shared by both Windows sources.
+void EmitPowerBroadcast(PowerEventSource& source, uint32_t message, uintptr_t wParam);
 
 // parent: the main dialog, or null.
 PowerEventSource* MakeWin32PowerEvents(QObject* parent);
